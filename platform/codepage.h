@@ -28,4 +28,8 @@ QM7_EXPORT std::string SystemUnicodeToAnsi(std::u16string_view text);
 // but 932, 936, 949 and 950).
 QM7_EXPORT bool IsSingleByteCodePage(uint32_t code_page);
 
+// The name of the ICU converter that a code page converts through (that of
+// Windows-1252 for an unsupported page).
+QM7_EXPORT const char* IcuConverterName(uint32_t code_page);
+
 } // namespace qm7::platform
