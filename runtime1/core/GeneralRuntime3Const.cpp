@@ -1,0 +1,1 @@
+#include "runtime1/core/GeneralRuntime3Const.h"
