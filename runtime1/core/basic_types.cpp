@@ -1,0 +1,3 @@
+#include "runtime1/core/basic_types.h"
+
+// The records and enumerations of this module are declarations only.
