@@ -54,25 +54,6 @@ template <typename MapChar> std::u16string MapCase(std::u16string_view s, MapCha
     return result;
 }
 
-// Appends the generalised UTF-8 form of one code point (surrogates included).
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(char(cp));
-    } else if (cp < 0x800) {
-        out.push_back(char(0xC0 | (cp >> 6)));
-        out.push_back(char(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(char(0xE0 | (cp >> 12)));
-        out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(char(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(char(0xF0 | (cp >> 18)));
-        out.push_back(char(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(char(0x80 | (cp & 0x3F)));
-    }
-}
-
 // Decodes one sequence starting at s[i] (which is not ASCII). On success
 // stores the code point and returns the sequence length; on failure returns
 // the length of the maximal ill-formed subpart (at least 1) and stores
@@ -212,47 +193,90 @@ std::u16string AnsiLowerCase(std::u16string_view s) {
 }
 
 std::string Utf16ToUtf8(std::u16string_view s) {
-    std::string out;
-    out.reserve(s.size() + s.size() / 2);
+    // First the exact length, then the bytes, with no reallocation.
     const size_t n = s.size();
+    size_t length = 0;
+    for (size_t i = 0; i < n; ++i) {
+        const char16_t c = s[i];
+        if (c < 0x80) {
+            length += 1;
+        } else if (c < 0x800) {
+            length += 2;
+        } else if (IsHighSurrogate(c) && i + 1 < n && IsLowSurrogate(s[i + 1])) {
+            length += 4;
+            ++i;
+        } else {
+            length += 3; // a lone surrogate takes its three-byte form
+        }
+    }
+    std::string out(length, '\0');
+    char* dst = out.data();
     for (size_t i = 0; i < n; ++i) {
         char32_t c = s[i];
         if (c < 0x80) {
-            out.push_back(char(c));
-            continue;
+            *dst++ = char(c);
+        } else if (c < 0x800) {
+            *dst++ = char(0xC0 | (c >> 6));
+            *dst++ = char(0x80 | (c & 0x3F));
+        } else {
+            if (IsHighSurrogate(c) && i + 1 < n && IsLowSurrogate(s[i + 1])) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (char32_t(s[i + 1]) - 0xDC00);
+                ++i;
+                *dst++ = char(0xF0 | (c >> 18));
+                *dst++ = char(0x80 | ((c >> 12) & 0x3F));
+            } else {
+                *dst++ = char(0xE0 | (c >> 12));
+            }
+            *dst++ = char(0x80 | ((c >> 6) & 0x3F));
+            *dst++ = char(0x80 | (c & 0x3F));
         }
-        if (IsHighSurrogate(c) && i + 1 < n && IsLowSurrogate(s[i + 1])) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (char32_t(s[i + 1]) - 0xDC00);
-            ++i;
-        }
-        // A lone surrogate falls through to its three-byte form.
-        AppendUtf8(out, c);
     }
     return out;
 }
 
 std::u16string Utf8ToUtf16(std::string_view s) {
-    std::u16string out;
-    out.resize(s.size());
+    // Every byte gives at most one code unit (four bytes give two).
+    std::u16string out(s.size(), u'\0');
     char16_t* dst = out.data();
+    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+    const size_t n = s.size();
+    const auto is_trail = [p](size_t k) { return (p[k] & 0xC0) == 0x80; };
     size_t i = 0;
-    while (i < s.size()) {
-        const size_t run = AsciiRun(s, i);
-        for (size_t k = 0; k < run; ++k)
-            *dst++ = char16_t(static_cast<unsigned char>(s[i + k]));
-        i += run;
-        if (i >= s.size())
+    while (i < n) {
+        while (i + 8 <= n) {
+            uint64_t word;
+            std::memcpy(&word, p + i, 8);
+            if (word & 0x8080808080808080ULL)
+                break;
+            for (size_t k = 0; k < 8; ++k)
+                dst[k] = p[i + k];
+            dst += 8;
+            i += 8;
+        }
+        if (i >= n)
             break;
-        char32_t cp;
-        i += DecodeUtf8(s, i, true, cp);
-        if (cp == kIllFormed) {
-            *dst++ = char16_t(kReplacement);
-        } else if (cp >= 0x10000) {
-            // Four bytes in, two code units out: the buffer never overflows.
-            *dst++ = char16_t(0xD800 + ((cp - 0x10000) >> 10));
-            *dst++ = char16_t(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        const unsigned char b = p[i];
+        if (b < 0x80) {
+            *dst++ = b;
+            ++i;
+        } else if (b >= 0xC2 && b <= 0xDF && i + 1 < n && is_trail(i + 1)) {
+            *dst++ = char16_t(((b & 0x1F) << 6) | (p[i + 1] & 0x3F));
+            i += 2;
+        } else if (b >= 0xE1 && b <= 0xEF && i + 2 < n && is_trail(i + 1) && is_trail(i + 2)) {
+            // Surrogates (lead 0xED) are read as themselves.
+            *dst++ = char16_t(((b & 0x0F) << 12) | ((p[i + 1] & 0x3F) << 6) | (p[i + 2] & 0x3F));
+            i += 3;
         } else {
-            *dst++ = char16_t(cp);
+            char32_t cp;
+            i += DecodeUtf8(s, i, true, cp);
+            if (cp == kIllFormed) {
+                *dst++ = char16_t(kReplacement);
+            } else if (cp >= 0x10000) {
+                *dst++ = char16_t(0xD800 + ((cp - 0x10000) >> 10));
+                *dst++ = char16_t(0xDC00 + ((cp - 0x10000) & 0x3FF));
+            } else {
+                *dst++ = char16_t(cp);
+            }
         }
     }
     out.resize(size_t(dst - out.data()));

@@ -134,6 +134,13 @@ TEST(Text, InvalidUtf8) {
          "A",
          false},                                                  // truncated in the middle
         {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD", false}, // above U+10FFFF
+        {"\xC3"
+         "A\xE4\xB8"
+         "B",
+         u"\uFFFD"
+         u"A\uFFFD"
+         u"B",
+         false}, // lead bytes without their trail bytes
         {"a\x80"
          "b\xFF",
          u"a\uFFFD"
