@@ -96,8 +96,14 @@ void T3SortYieldingList::QuickSortRange(int32_t sortvar, int32_t start, int32_t 
         const int32_t c = Compare(items[i], base);
         return ascending ? c > 0 : c < 0;
     };
+    const int32_t count = Count();
     while (start < finish) {
         MyYieldProcess();
+        // The host must not add or remove entries during a sort; if it did,
+        // the sort stops rather than work on a list that has moved.
+        if (Count() != count)
+            return;
+        items = Data();
         base_itemnum = start + (finish - start) / 2;
         base = items[base_itemnum];
         SetBase(items[base_itemnum], sortvar);
@@ -136,6 +142,7 @@ void T3SortYieldingList::SortRuns(const TCompareFunctOfObject& Compare, const in
     const int32_t run_key = keys[2 * (level - 1)];
     const int32_t sort_key = keys[2 * level];
     const auto sort_level = Tsort_num(keys[2 * level + 1]);
+    const int32_t count = Count();
     void** items = Data();
     int32_t walked = 0;
     int32_t c = start;
@@ -144,8 +151,14 @@ void T3SortYieldingList::SortRuns(const TCompareFunctOfObject& Compare, const in
         SetBase(base, run_key);
         int32_t e = c;
         while (e < finish) {
-            if (++walked % kYieldEveryWalked == 0)
+            if (++walked % kYieldEveryWalked == 0) {
                 MyYieldProcess();
+                if (Count() != count)
+                    return;
+                items = Data();
+                base = items[c];
+                SetBase(base, run_key);
+            }
             comparison_itemnum = e + 1;
             if (Compare(items[e + 1], base) != 0)
                 break;
@@ -155,9 +168,12 @@ void T3SortYieldingList::SortRuns(const TCompareFunctOfObject& Compare, const in
             const Tsort_num saved = current_sort_rec.current_sort_doing;
             current_sort_rec.current_sort_doing = sort_level;
             DoAPrivateSort(sort_key, c, e, Compare);
-            if (level + 1 < nkeys)
+            if (Count() == count && level + 1 < nkeys)
                 SortRuns(Compare, keys, level + 1, nkeys, c, e);
             current_sort_rec.current_sort_doing = saved;
+            if (Count() != count)
+                return;
+            items = Data();
         }
         c = e + 1;
     }
@@ -187,8 +203,9 @@ void T3SortYieldingList::RunSort(const TCompareFunctOfObject& Compare, const int
     const Tsort_num saved = current_sort_rec.current_sort_doing;
     current_sort_rec.current_sort_doing = sort_first_sort;
     try {
+        const int32_t count = Count();
         DoAPrivateSort(flat[0], start, finish, Compare);
-        if (flat.size() > 2)
+        if (flat.size() > 2 && Count() == count)
             SortRuns(Compare, flat.data(), 1, int(flat.size() / 2), start, finish);
     } catch (...) {
         current_sort_rec.current_sort_doing = saved;

@@ -187,6 +187,21 @@ TEST_F(SortableListsTest, TheHostCannotStartASecondSortOrChangeTheDirection) {
     EXPECT_FALSE(list.BusySorting);
 }
 
+TEST_F(SortableListsTest, AHostThatChangesTheListStopsTheSort) {
+    TRowList list;
+    for (int i = 0; i < 5000; ++i)
+        list.AddRow(i % 13, i % 7, i % 3);
+    int yields = 0;
+    AYieldProcessProc = [&] {
+        if (++yields == 3)
+            for (int i = 0; i < 100; ++i)
+                list.AddRow(0, 0, 0); // moves the list's storage
+    };
+    list.DoATrebleSort(list.Compare(), 0, 1, 2);
+    EXPECT_EQ(list.Count(), 5100);
+    EXPECT_FALSE(list.BusySorting);
+}
+
 TEST_F(SortableListsTest, TheNonYieldingListSilencesAndRestoresTheHook) {
     T3SortNonYieldingList list;
     list.OwnObjects<TRow>();
