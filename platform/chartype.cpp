@@ -151,6 +151,10 @@ uint16_t CharType1OfCodePoint(char32_t c) {
     if (category == U_UNASSIGNED)
         return 0;
     uint16_t flags = C1_DEFINED | CategoryFlags(c, category);
+    // Latin-1 signs from cent to three quarters that are neither letters,
+    // digits nor controls (the fractions among them) are punctuation too.
+    if (c >= 0xA2 && c <= 0xBE && !(flags & (C1_ALPHA | C1_DIGIT | C1_CNTRL)))
+        flags |= C1_PUNCT;
     if (IsBlank(c))
         flags |= C1_BLANK;
     if (IsHexDigit(c))
