@@ -3,5 +3,8 @@
 set -eu
 QM=${1:-build/release/bin/qm}
 step() { printf '\n$ qm %s\n' "$*"; "$QM" "$@"; }
+cd "$(dirname "$0")/.."
 step --version
 step tools
+step lemma samples/lemmas_en.txt went kept bees written sea
+step lemma samples/lemmas_en.txt --variants keep
