@@ -1,7 +1,7 @@
 #!/bin/sh
 # Runs qm on the sample corpus: what `make demo` shows a new user.
 set -eu
-QM=${1:-build/release/bin/qm}
+QM=$(realpath "${1:-build/release/bin/qm}")
 step() { printf '\n$ qm %s\n' "$*"; "$QM" "$@"; }
 cd "$(dirname "$0")/.."
 step --version
