@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -38,6 +39,16 @@ std::string RandomWord(std::mt19937& random) {
     return word;
 }
 
+// The generated list file, removed when the program ends.
+const std::string& ListPath() {
+    static const std::string path = (std::filesystem::temp_directory_path() /
+                                     ("qm7lemmabench_" + std::to_string(getpid()) + ".txt"))
+                                        .string();
+    static const bool removed_at_exit = std::atexit([] { std::remove(ListPath().c_str()); }) == 0;
+    (void)removed_at_exit;
+    return path;
+}
+
 // "HEADWORD -> V1, V2, V3, V4" lines sorted by headword, 4 variants each;
 // nine look-ups in ten hit a variant, the rest miss.
 TBenchData MakeData() {
@@ -55,9 +66,7 @@ TBenchData MakeData() {
         }
         text += "\r\n";
     }
-    data.path = (std::filesystem::temp_directory_path() /
-                 ("qm7lemmabench_" + std::to_string(getpid()) + ".txt"))
-                    .string();
+    data.path = ListPath();
     std::ofstream(data.path, std::ios::binary) << text;
     std::uniform_int_distribution<size_t> pick(0, data.pairs.size() - 1);
     std::uniform_int_distribution<int> tenth(0, 9);
@@ -104,7 +113,7 @@ void BM_WordListerChangeWord(benchmark::State& state) {
         }
     }
     state.counters["changed"] = double(changed) / double(state.iterations());
-    state.counters["ns_per_lookup"] =
+    state.counters["per_lookup"] =
         benchmark::Counter(double(words.size()), benchmark::Counter::kIsIterationInvariantRate |
                                                      benchmark::Counter::kInvert);
 }
@@ -124,7 +133,7 @@ void BM_UnorderedMapLookUp(benchmark::State& state) {
         }
     }
     state.counters["changed"] = double(changed) / double(state.iterations());
-    state.counters["ns_per_lookup"] =
+    state.counters["per_lookup"] =
         benchmark::Counter(double(words.size()), benchmark::Counter::kIsIterationInvariantRate |
                                                      benchmark::Counter::kInvert);
 }

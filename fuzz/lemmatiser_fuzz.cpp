@@ -19,6 +19,12 @@ std::u16string ListFileName() {
         std::string name = "/tmp/qm7lemmafuzz_" + std::to_string(getpid()) + ".txt";
         return name;
     }();
+    static const bool removed_at_exit =
+        std::atexit([] {
+            const std::u16string wide = ListFileName();
+            std::remove(std::string(wide.begin(), wide.end()).c_str());
+        }) == 0;
+    (void)removed_at_exit;
     return std::u16string(path.begin(), path.end());
 }
 
