@@ -561,8 +561,11 @@ TLemmaEntryRec TLemmaList::FoundVariant(const void* x) {
 const char16_t* TLemmaList::LemmaVariantsOf(std::u16string_view headword,
                                             std::u16string_view separated_with) {
     constexpr size_t kMax = kResultBufferUnits - 1;
+    // Either text may be an earlier result in the buffer about to be filled.
+    const std::u16string wanted(headword);
+    const std::u16string between(separated_with);
     WideResultBuffer.fill(0);
-    const THeadwordList::THeadword* held = headwords.Find(headword);
+    const THeadwordList::THeadword* held = headwords.Find(wanted);
     if (held == nullptr)
         return WideResultBuffer.data();
     std::u16string joined;
@@ -572,7 +575,7 @@ const char16_t* TLemmaList::LemmaVariantsOf(std::u16string_view headword,
     for (size_t i = 0; i < held->variants.size() && joined.size() < kMax; ++i) {
         append(EntryTextAsWide(held->variants[i].data->variantp, using_unicode));
         if (i + 1 < held->variants.size())
-            append(separated_with);
+            append(between);
     }
     std::copy(joined.begin(), joined.end(), WideResultBuffer.begin());
     return WideResultBuffer.data();

@@ -160,6 +160,10 @@ TEST_F(Exports, CountsHeadwordsAndVariants) {
     EXPECT_EQ(LemmaHeadWords(5, -1), nullptr);
     EXPECT_EQ(Wide(LemmaVariantsOf(5, u"go", u", ")), u"GOES, WENT");
     EXPECT_EQ(Wide(LemmaVariantsOf(5, u"come", u", ")), u"");
+    // A result handed back as an argument is read before the buffer is refilled.
+    const char16_t* headword =
+        static_cast<const char16_t*>(WordListerChangeWord(5, "was", 0, kTrue));
+    EXPECT_EQ(Wide(LemmaVariantsOf(5, headword, u", ")), u"was");
 
     ASSERT_EQ(Load(5, kMatch, "New York, NY\nLONDON", 1, 1), kTrue);
     EXPECT_EQ(MatchListWordsCount(5), 2);
