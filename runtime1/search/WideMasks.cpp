@@ -39,12 +39,12 @@ bool WildcardMatch(const std::u32string& name, const std::u32string& mask) {
     size_t n = 0, m = 0;
     size_t star = std::u32string::npos, resume = 0;
     while (n < name.size()) {
-        if (m < mask.size() && (mask[m] == U'?' || mask[m] == name[n])) {
-            ++n;
-            ++m;
-        } else if (m < mask.size() && mask[m] == U'*') {
+        if (m < mask.size() && mask[m] == U'*') {
             star = m++;
             resume = n;
+        } else if (m < mask.size() && (mask[m] == U'?' || mask[m] == name[n])) {
+            ++n;
+            ++m;
         } else if (star != std::u32string::npos) {
             m = star + 1;
             n = ++resume;

@@ -56,6 +56,9 @@ TEST(WideMasks, MatchesMask) {
         {u"a.txt", u"   ", false},
         {u"", u"*", false},
         {u"x", u"*", true},
+        {u"*? ", u"*", true}, // a star in the name is no star of the mask
+        {u"a*c", u"a*", true},
+        {u"a?", u"a?", true},
         {u"\U0001F600.txt", u"?.txt", true}, // one character, two code units
     };
     for (const TCase& c : cases) {
