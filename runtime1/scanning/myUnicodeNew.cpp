@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <new>
+#include <string>
 
 #include "runtime1/files/logging_utilities.h"
 
@@ -20,16 +23,27 @@ struct TMyUnicodeNewUnloader {
     }
 } unloader;
 
-template <class T> T* NewCopy(const T* p, int64_t n) {
+// The length of p, but at most n.
+template <class T> size_t BoundedLength(const T* p, int64_t n) {
     size_t length = 0;
     if (p && n > 0)
         while (int64_t(length) < n && p[length] != 0)
             ++length;
+    return length;
+}
+
+template <class T> T* NewCopy(const T* p, size_t length) {
+    if (length >= size_t(PTRDIFF_MAX) / sizeof(T))
+        throw std::bad_alloc();
     T* copy = new T[length + 1];
     if (p)
         std::copy_n(p, length, copy);
     copy[length] = 0;
     return copy;
+}
+
+template <class T> T* NewCopy(const T* p) {
+    return NewCopy(p, p ? std::char_traits<T>::length(p) : 0);
 }
 
 char16_t AsciiLower(char16_t c) {
@@ -74,19 +88,19 @@ char16_t CodeUnitOf(int32_t code) {
 TTextExtentProc TextExtentProc = NoExtent;
 
 char* MyNewPAnsichar(const char* p) {
-    return NewCopy(p, INT64_MAX);
+    return NewCopy(p);
 }
 
 char16_t* MyNewPChar(const char16_t* p) {
-    return NewCopy(p, INT64_MAX);
+    return NewCopy(p);
 }
 
 char* CheckedNewLenPAnsichar(const char* p, int64_t n) {
-    return NewCopy(p, n);
+    return NewCopy(p, BoundedLength(p, n));
 }
 
 char16_t* CheckedNewLenPchar(const char16_t* p, int64_t n) {
-    return NewCopy(p, n);
+    return NewCopy(p, BoundedLength(p, n));
 }
 
 void DeletePAnsichar(char* p) {
