@@ -68,8 +68,9 @@ void TProgressBar::SetPercent(int percent) {
 }
 
 void TProgressBar::Tick() {
-    ++spin_;
-    Draw(false);
+    // Yields come at every step of a loop: look at the clock only now and then.
+    if (++spin_ % 64 == 0)
+        Draw(false);
 }
 
 void TProgressBar::End() {
@@ -95,7 +96,7 @@ void TProgressBar::Draw(bool force) {
               std::string(size_t(kBarWidth - filled), '.') + "] " + std::to_string(percent) + "%";
     } else {
         static constexpr char kSpinner[] = {'|', '/', '-', '\\'};
-        bar = std::string(1, kSpinner[spin_ % 4]);
+        bar = std::string(1, kSpinner[(spin_ / 64) % 4]);
     }
     std::fprintf(stderr, "\r\033[K%s %s", label_.c_str(), bar.c_str());
     std::fflush(stderr);
