@@ -65,13 +65,18 @@ void BM_FastStrIPosW(benchmark::State& state) {
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kBytes));
 }
 
-// Reads every unit once: the memory-speed floor for the UTF-16 search.
+// Reads every byte once, eight at a time: the memory-speed floor for the
+// UTF-16 search.
 void BM_ReadAllW(benchmark::State& state) {
     const auto& b = Buffer<char16_t>();
+    const char* bytes = reinterpret_cast<const char*>(b.data());
     for (auto _ : state) {
-        uint16_t acc = 0;
-        for (const char16_t c : b)
-            acc |= c;
+        uint64_t acc = 0;
+        for (size_t i = 0; i + 8 <= kBytes; i += 8) {
+            uint64_t word;
+            std::memcpy(&word, bytes + i, 8);
+            acc |= word;
+        }
         benchmark::DoNotOptimize(acc);
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kBytes));

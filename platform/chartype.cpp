@@ -4,6 +4,10 @@
 #include <mutex>
 #include <string>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <unicode/uchar.h>
 #include <unicode/ucnv.h>
 
@@ -106,6 +110,24 @@ std::unique_ptr<std::array<uint16_t, 256>> BuildPageTable(uint32_t code_page) {
     return table;
 }
 
+bool IsSurrogate(char16_t c) {
+    return (c & 0xF800) == 0xD800;
+}
+
+// Does any of the eight units at p lie in the surrogate range?
+bool HasSurrogate8(const char16_t* p) {
+#if defined(__SSE2__)
+    const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i high5 = _mm_and_si128(units, _mm_set1_epi16(short(0xF800)));
+    return _mm_movemask_epi8(_mm_cmpeq_epi16(high5, _mm_set1_epi16(short(0xD800)))) != 0;
+#else
+    for (int k = 0; k < 8; ++k)
+        if (IsSurrogate(p[k]))
+            return true;
+    return false;
+#endif
+}
+
 struct TConverterCloser {
     void operator()(UConverter* c) const { ucnv_close(c); }
 };
@@ -170,20 +192,28 @@ const std::array<uint16_t, 0x10000>& CharType1Table() {
 void StringType1W(const char16_t* text, size_t count, uint16_t* types) {
     if (!text || !types)
         return;
-    const auto& table = CharType1Table();
-    for (size_t i = 0; i < count; ++i) {
+    const uint16_t* table = CharType1Table().data();
+    size_t i = 0;
+    while (i < count) {
+        // Blocks of eight units without surrogates: plain look-ups.
+        if (i + 8 <= count && !HasSurrogate8(text + i)) {
+            for (size_t k = 0; k < 8; ++k)
+                types[i + k] = table[text[i + k]];
+            i += 8;
+            continue;
+        }
         const char16_t c = text[i];
-        if (uint16_t(c - 0xD800) >= 0x800) {
-            types[i] = table[c];
+        if (!IsSurrogate(c)) {
+            types[i++] = table[c];
             continue;
         }
         if (c <= 0xDBFF && i + 1 < count && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
             const char32_t cp = 0x10000 + ((char32_t(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             types[i] = types[i + 1] = CharType1OfCodePoint(cp);
-            ++i;
+            i += 2;
             continue;
         }
-        types[i] = C1_DEFINED;
+        types[i++] = C1_DEFINED;
     }
 }
 
