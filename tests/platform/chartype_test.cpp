@@ -111,6 +111,28 @@ TEST(CharTypeTest, StringFormTiesSurrogatePairsTogether) {
               (std::vector<uint16_t>{DEF | L | A | X, DEF | U | A, DEF | U | A, DEF, DEF | L | A}));
 }
 
+TEST(CharTypeTest, StringFormAgreesWithCodePointsAtEveryAlignment) {
+    // Pairs straddling the blocks the string form looks at, and lone halves.
+    for (size_t at = 0; at < 20; ++at) {
+        std::u16string text(20, u'a');
+        text[3] = u'\u0416';
+        text[at] = 0xD835;
+        if (at + 1 < text.size())
+            text[at + 1] = 0xDC00; // U+1D400, mathematical bold A
+        text[19] = at == 18 ? text[19] : char16_t(0xDC01);
+        std::vector<uint16_t> types(text.size());
+        StringType1W(text.data(), text.size(), types.data());
+        for (size_t i = 0; i < text.size(); ++i) {
+            uint16_t expected = CharType1(text[i]);
+            if (i == at && at + 1 < text.size())
+                expected = DEF | U | A;
+            else if (i == at + 1)
+                expected = DEF | U | A;
+            EXPECT_EQ(types[i], expected) << "pair at " << at << ", unit " << i;
+        }
+    }
+}
+
 TEST(CharTypeTest, EightBitTablesFollowTheCodePage) {
     EXPECT_EQ(CodePageType1Table(1252)[0xC9], DEF | U | A); // É
     EXPECT_EQ(CodePageType1Table(1252)[0x80], DEF);         // €
