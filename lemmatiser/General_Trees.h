@@ -3,11 +3,22 @@
 // what happens on a duplicate, an insertion, a visit or a deletion is decided
 // by hooks. Walks are iterative with a fixed-size stack, and every descent
 // step and every visit calls the yield hook.
+//
+// An owner whose comparison is the ordinal order of a text key in each item
+// can let the tree keep an index of those keys (UseOrdinalKeys). Look-ups
+// and insertions then find their node, or the place where a descent would
+// end, through the index instead of walking down the tree: the tree grows to
+// exactly the shape a descent gives it, and every hook sees the same calls,
+// but the cost no longer follows the depth of long chains.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <stdexcept>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace qm7::lemmatiser {
@@ -44,6 +55,11 @@ inline constexpr const char* kLopsidedTreeMessage = "lopsided data: stack overfl
 // fails with ETreeError.
 inline constexpr size_t kTreeStackLimit = 2048;
 
+// The index of ordinal keys a tree may keep, and the place it finds for a
+// key (both defined with the tree).
+class TOrdinalKeyIndex;
+struct TKeyPlace;
+
 class TGeneral_Tree {
 public:
     // A tree created without a comparison treats every item after the first
@@ -79,7 +95,7 @@ public:
 
     const TTreeArrayOfPointer& BuiltArray() const { return fBuiltPtrArray; }
     const TCompare2FunctOfObject& CompareFunction() const { return fCompareFunct; }
-    void SetCompareFunction(TCompare2FunctOfObject f) { fCompareFunct = std::move(f); }
+    void SetCompareFunction(TCompare2FunctOfObject f);
     const TDo_Something& DoFoundMatchFunction() const { return fDoFoundMatchFunct; }
     void SetDoFoundMatchFunction(TDo_Something f) { fDoFoundMatchFunct = std::move(f); }
     const TDo_Something& DoDeletingFunction() const { return fDoDeletingFunct; }
@@ -93,11 +109,16 @@ public:
     bool TreeModified() const { return fTreeModified; }
     void SetTreeModified(bool value) { fTreeModified = value; }
     anything_ptr Root() const { return froot; }
+    // True while look-ups and insertions go through the index of ordinal
+    // keys rather than down the tree.
+    bool UsesKeyIndex() const { return fKeyIndex != nullptr; }
 
     int32_t counter = 0;
     int32_t going = 0;
     anything current;
-    anything_ptr nearest_find = nullptr;
+    // The last node WhereIs compared against (null before any, and after
+    // Clear).
+    anything_ptr nearest_find();
 
 protected:
     virtual int32_t ApproxCompare(const void* a, const void* b);
@@ -108,8 +129,34 @@ protected:
     virtual void Do_Deleting(anything_ptr& item);
     virtual void Seed_Tree();
 
+    // The key text of an item: NUL-terminated units of 1 or 2 bytes.
+    using TKeyTextOf = const void* (*)(const void* item);
+    // Declares that the comparison this tree was created with orders items
+    // by the ordinal order of the texts key_of gives for them: unsigned units
+    // of unit_size bytes (1 or 2, in the machine's byte order), the first
+    // differing unit deciding and a text coming before any longer text it
+    // begins. The tree then keeps an index of those keys. A replaced
+    // comparison ends the index for good; a declaration that changes the
+    // form of the keys of a tree holding items takes effect when the tree is
+    // next cleared. Items must keep their key text while they are in the
+    // tree, and hooks must not give a node an item with another key.
+    void UseOrdinalKeys(TKeyTextOf key_of, size_t unit_size);
+
 private:
     anything_ptr InsertFrom(anything_ptr start, anything& new_one);
+    anything_ptr DescendAndInsert(anything_ptr start, anything& new_one, anything_ptr& parent);
+    anything_ptr InsertThroughIndex(anything& new_one);
+    anything_ptr InsertBesideIndex(anything_ptr start, anything& new_one);
+    void LinkNewNode(anything_ptr created, anything_ptr parent, const void* item);
+    void IndexNewNode(anything_ptr created, const void* item, const TKeyPlace& place);
+    void ReplaceComparison(const TCompare2FunctOfObject& compare);
+    void RestoreKeyIndex();
+    void ResolveNearestFind();
+    void DropKeyIndex();
+    bool RememberMissedKey(const void* item, std::string_view key);
+    anything_ptr SilentDescent(const void* item, anything_ptr& found) const;
+    anything_ptr DescendFrom(anything& new_one);
+    void VerifyPlace(const void* item, anything_ptr equal, anything_ptr last) const;
     void DeleteAllNodes();
     static void QuickSort(TTreeArrayOfPointer& a, int64_t low, int64_t high,
                           const TCompare2FunctOfObject& compare);
@@ -125,6 +172,19 @@ private:
     TDo_Something fDoDeletingFunct;
     TCompare2FunctOfObject fCompareFunct;
     anything_ptr froot = nullptr;
+
+    TKeyTextOf fKeyTextOf = nullptr;
+    size_t fKeyUnitSize = 1;
+    bool fComparisonReplaced = false;
+    std::unique_ptr<TOrdinalKeyIndex> fKeyIndex;
+
+    anything_ptr fNearestFind = nullptr;
+    // A look-up that missed through the index leaves the bytes of its key
+    // here, and nearest_find is worked out from them when it is needed:
+    // when it is read, or before the tree or its index changes.
+    std::string fNearestKey;
+    bool fNearestPending = false;
+    anything_ptr fNearestExpected = nullptr; // a descent's answer, in checking builds
 };
 
 } // namespace qm7::lemmatiser

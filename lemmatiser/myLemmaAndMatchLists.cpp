@@ -157,7 +157,11 @@ TReadFileTree::TReadFileTree(bool aCase_sensitive)
     : TGeneral_Tree([this](const void* a, const void* b) {
           return basiccomparefunct(FirstField(a), FirstField(b));
       }),
-      force_upper_case(!aCase_sensitive) {}
+      force_upper_case(!aCase_sensitive) {
+    // The comparison is the ordinal order of the entry texts, so the tree
+    // may find entries through an index of those texts.
+    UseOrdinalKeys(FirstField, 1);
+}
 
 void TReadFileTree::SetNameOfProcess(std::u16string_view name) {
     name_of_process.fill(0);
@@ -197,6 +201,7 @@ void TReadFileTree::SetUsingUnicode(bool value) {
         basiccomparefunct = CompareAnsiTexts;
         deletefunct = DeletePAnsichar;
     }
+    UseOrdinalKeys(FirstField, value ? sizeof(char16_t) : 1);
 }
 
 const void* TReadFileTree::EntryText(const void* entry) const {
@@ -428,11 +433,18 @@ std::string THeadwordList::SortKey(std::u16string_view text) {
 }
 
 THeadwordList::THeadword& THeadwordList::FindOrAdd(std::u16string_view text) {
+    // The same text has the same sort key as long as the list holds
+    // headwords (the collator changes only on an empty list).
+    if (fLast != nullptr && text == fLastText)
+        return *fLast;
+    fLast = nullptr;
     auto [at, added] = fByKey.try_emplace(SortKey(text));
     if (added) {
         at->second.text = std::u16string(text);
         fIndexValid = false;
     }
+    fLastText = text;
+    fLast = &at->second;
     return at->second;
 }
 
@@ -457,6 +469,8 @@ const THeadwordList::THeadword* THeadwordList::At(int32_t n) {
 }
 
 void THeadwordList::Clear() {
+    fLast = nullptr;
+    fLastText.clear();
     fByKey.clear();
     fIndex.clear();
     fIndexValid = false;

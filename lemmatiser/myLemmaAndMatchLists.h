@@ -156,6 +156,10 @@ private:
     void OpenCollator();
 
     std::map<std::string, THeadword> fByKey;
+    // The headword FindOrAdd gave last and the text it was asked for: the
+    // variants of a headword usually follow one another.
+    std::u16string fLastText;
+    THeadword* fLast = nullptr;
     std::vector<const THeadword*> fIndex;
     bool fIndexValid = false;
     uint32_t fLCID = 0;

@@ -187,7 +187,7 @@ TEST(GeneralTree, NearestFindContinuesAFailedLookUp) {
     int key = 60;
     tree.current.this_ = &key;
     ASSERT_EQ(tree.WhereIs(tree.current), nullptr);
-    EXPECT_EQ(*static_cast<int*>(tree.nearest_find->this_), 90);
+    EXPECT_EQ(*static_cast<int*>(tree.nearest_find()->this_), 90);
     EXPECT_TRUE(tree.Add_One_To_Nearest(tree.current));
     EXPECT_NE(tree.Find(60), nullptr);
     tree.Traverse();
