@@ -354,11 +354,15 @@ std::unique_ptr<TStringList> SentencesByCharacterTypes(std::u16string_view text,
                                                        int32_t max_tag) {
     auto list = std::make_unique<TStringList>();
     const size_t n = text.size();
-    if (n > size_t(std::numeric_limits<int32_t>::max()))
-        return list;
     std::vector<uint16_t> t(n + 2, 0);
-    if (!GetStringTypeExNT2000(true, locale, CT_CTYPE1, text.data(), int32_t(n), t.data()))
-        return list;
+    // The character-type call takes at most 2^31 - 1 units at a time.
+    for (size_t done = 0; done < n;) {
+        const size_t chunk = std::min<size_t>(n - done, std::numeric_limits<int32_t>::max());
+        if (!GetStringTypeExNT2000(true, locale, CT_CTYPE1, text.data() + done, int32_t(chunk),
+                                   t.data() + done))
+            return list;
+        done += chunk;
+    }
     if (text.find(u'<') != std::u16string_view::npos)
         MaskTags(text, t, max_tag);
     t[n + 1] = platform::C1_ALPHA; // stops every look-ahead
