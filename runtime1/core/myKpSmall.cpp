@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "platform/dialog.h"
+#include "runtime1/files/logging_utilities.h"
 
 namespace qm7 {
 
@@ -17,9 +18,13 @@ bool Global_ErrorMessageBusy = false;
 namespace {
 
 // Clears the hook when the library unloads, so nothing calls into a host
-// that has gone.
+// that has gone, and says so in the log.
 struct TUnloadHook {
-    ~TUnloadHook() { AYieldProcessProc = nullptr; }
+    ~TUnloadHook() {
+        AYieldProcessProc = nullptr;
+        if (keeping_log)
+            AddToLogFile(u"quit myKpSmall");
+    }
 } unload_hook;
 
 // Yields while keep_waiting() holds, for at most seconds. True on time-out.
