@@ -66,13 +66,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::u16string word16;
     for (size_t i = 0; i + 1 < word8.size(); i += 2)
         word16 += char16_t(uint8_t(word8[i]) | (uint8_t(word8[i + 1]) << 8));
+    // The word-changing exports read a word as text in the list's encoding,
+    // whole; the 8-bit word also goes to UTF-16 lists, so zero bytes after it
+    // end it there too.
+    const std::string word8_ended = word8 + std::string(3, '\0');
 
     for (uint8_t kind = 0; kind < 4; ++kind) {
         const uint8_t slot = uint8_t(kind + (options >> 4));
         LoadedOne(slot, file.c_str(), kind, {}, {}, (options & 0x80) ? 0x041F : 0x0409,
                   (options & 1) == 0, (options & 2) != 0);
         for (int16_t unicode = 0; unicode < 2; ++unicode) {
-            const void* word = unicode ? static_cast<const void*>(word16.c_str()) : word8.c_str();
+            const void* word =
+                unicode ? static_cast<const void*>(word16.c_str()) : word8_ended.c_str();
             WordListerChangeWord(slot, word, 0, unicode ? -1 : 0);
             FoundInTheList(slot, word, uint8_t(unicode), kind);
         }

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
 #include <numeric>
 #include <random>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "lemmatiser/myKpSmall.h"
@@ -250,6 +253,343 @@ TEST(GeneralTree, EveryDescentStepAndVisitYields) {
     yields = 0;
     tree.Traverse();
     EXPECT_GE(yields, 6); // at least one per loop and one per visit
+    AYieldProcessProc = {};
+}
+
+} // namespace
+} // namespace qm7::lemmatiser
+
+// ---- Trees of ordinal text keys: the index must stand in for descents ----
+
+namespace qm7::lemmatiser {
+namespace {
+
+// Ordinal order of NUL-terminated texts of unsigned units, read from any
+// address.
+template <typename Char> int32_t CompareUnits(const void* a, const void* b) {
+    for (size_t i = 0;; ++i) {
+        Char x, y;
+        std::memcpy(&x, static_cast<const char*>(a) + i * sizeof(Char), sizeof x);
+        std::memcpy(&y, static_cast<const char*>(b) + i * sizeof(Char), sizeof y);
+        if (x != y)
+            return int32_t(std::make_unsigned_t<Char>(x)) - int32_t(std::make_unsigned_t<Char>(y));
+        if (x == 0)
+            return 0;
+    }
+}
+
+template <typename Char> std::string Printable(const void* text) {
+    std::string out;
+    for (size_t i = 0;; ++i) {
+        Char c;
+        std::memcpy(&c, static_cast<const char*>(text) + i * sizeof(Char), sizeof c);
+        if (c == 0)
+            return out;
+        const auto u = unsigned(std::make_unsigned_t<Char>(c));
+        out += u >= 0x20 && u < 0x7F ? std::string(1, char(u)) : "<" + std::to_string(u) + ">";
+    }
+}
+
+// A tree whose items are texts. With indexed set it declares its keys and
+// finds places through the index; without, it descends. Hooks log what they
+// see, in order.
+template <typename Char> class TTextTree : public TGeneral_Tree {
+public:
+    explicit TTextTree(bool indexed) : TGeneral_Tree(CompareUnits<Char>) {
+        if (indexed)
+            UseOrdinalKeys([](const void* item) { return item; }, sizeof(Char));
+    }
+    std::vector<std::string> log;
+
+    bool Add(const void* text) {
+        current.this_ = const_cast<void*>(text);
+        return Add_One(current);
+    }
+    bool AddNearest(const void* text) {
+        current.this_ = const_cast<void*>(text);
+        return Add_One_To_Nearest(current);
+    }
+    anything_ptr LookUp(const void* text) {
+        current.this_ = const_cast<void*>(text);
+        return WhereIs(current);
+    }
+    std::string Nearest() {
+        const anything_ptr nearest = nearest_find();
+        return nearest ? Printable<Char>(nearest->this_) : "-";
+    }
+    std::string Find(const void* text) {
+        const anything_ptr found = LookUp(text);
+        const anything_ptr nearest = nearest_find();
+        return (found ? Printable<Char>(found->this_) : "-") + " near " +
+               (nearest ? Printable<Char>(nearest->this_) : "-");
+    }
+    // Each node with its two children, level by level from the root.
+    std::vector<std::string> Shape() const {
+        std::vector<std::string> shape;
+        std::vector<anything_ptr> level{Root()};
+        for (size_t i = 0; i < level.size(); ++i) {
+            const anything_ptr node = level[i];
+            if (node == nullptr)
+                continue;
+            shape.push_back(Printable<Char>(node->this_) + " " +
+                            (node->left ? Printable<Char>(node->left->this_) : "-") + " " +
+                            (node->right ? Printable<Char>(node->right->this_) : "-"));
+            level.push_back(node->left);
+            level.push_back(node->right);
+        }
+        return shape;
+    }
+    // The visits of a walk, or the error that stopped it.
+    std::vector<std::string> Walk() {
+        std::vector<std::string> visits;
+        try {
+            Traverse([&](anything_ptr& item) {
+                visits.push_back(Printable<Char>(item->this_) + "@" + std::to_string(going));
+            });
+        } catch (const ETreeError& error) {
+            visits.push_back(error.what());
+        }
+        return visits;
+    }
+    using TGeneral_Tree::SortBuiltArray;
+
+protected:
+    void Do_Found_Match(anything_ptr& item) override {
+        log.push_back("match " + Printable<Char>(item->this_));
+    }
+    void Do_Added_One(anything_ptr& item) override {
+        log.push_back("added " + Printable<Char>(item->this_));
+    }
+    void Do_Deleting(anything_ptr& item) override {
+        log.push_back("deleted " + Printable<Char>(item->this_) + "@" + std::to_string(going));
+    }
+};
+
+// Runs the same steps on an indexed and a descending tree and checks that
+// they answer, call their hooks and grow alike.
+template <typename Char> class TTwinTrees {
+public:
+    TTwinTrees() : indexed_(true), plain_(false) {}
+
+    void Add(const std::basic_string<Char>& text) {
+        const void* item = Keep(text);
+        EXPECT_EQ(indexed_.Add(item), plain_.Add(item)) << Printable<Char>(item);
+    }
+    void AddNearest(const std::basic_string<Char>& text) {
+        const void* item = Keep(text);
+        EXPECT_EQ(indexed_.AddNearest(item), plain_.AddNearest(item)) << Printable<Char>(item);
+    }
+    // Looks the text up from an odd address, as a host's buffer may lie.
+    void Find(const std::basic_string<Char>& text) {
+        std::vector<char> buffer(1 + (text.size() + 1) * sizeof(Char));
+        std::memcpy(buffer.data() + 1, text.c_str(), (text.size() + 1) * sizeof(Char));
+        EXPECT_EQ(indexed_.Find(buffer.data() + 1), plain_.Find(buffer.data() + 1))
+            << Printable<Char>(text.c_str());
+    }
+    void ExpectSame() {
+        EXPECT_EQ(indexed_.Shape(), plain_.Shape());
+        EXPECT_EQ(indexed_.log, plain_.log);
+        EXPECT_EQ(indexed_.counter, plain_.counter);
+        EXPECT_EQ(indexed_.Walk(), plain_.Walk());
+        EXPECT_EQ(indexed_.nearest_find() == nullptr, plain_.nearest_find() == nullptr);
+    }
+    TTextTree<Char>& Indexed() { return indexed_; }
+    TTextTree<Char>& Plain() { return plain_; }
+
+private:
+    const void* Keep(const std::basic_string<Char>& text) {
+        texts_.push_back(std::make_unique<std::basic_string<Char>>(text));
+        return texts_.back()->c_str();
+    }
+    std::vector<std::unique_ptr<std::basic_string<Char>>> texts_;
+    TTextTree<Char> indexed_;
+    TTextTree<Char> plain_;
+};
+
+template <typename Char> std::basic_string<Char> Text(const std::string& ascii) {
+    return std::basic_string<Char>(ascii.begin(), ascii.end());
+}
+
+// Word lists in the orders a list file may have. Descending, the words make
+// a chain of left links longer than a walk's stack allows.
+std::vector<std::string> Words(const std::string& order) {
+    std::vector<std::string> words;
+    for (int i = 0; i < 2100; ++i)
+        words.push_back("w" + std::to_string(10000 + i));
+    if (order == "descending")
+        std::reverse(words.begin(), words.end());
+    if (order == "random" || order == "random with repeats") {
+        std::shuffle(words.begin(), words.end(), std::mt19937(11));
+        if (order == "random with repeats")
+            for (size_t i = 0; i < words.size(); i += 7)
+                words.insert(words.begin() + std::ptrdiff_t(i), words[i / 2]);
+    }
+    if (order == "seeds then sorted")
+        words.insert(words.begin(), {"M_8z", "F_8z", "S_8z", "C_8z", "w10500", "U_8z", "m_8z"});
+    return words;
+}
+
+// Keys that are present, keys between them, and keys before and after all.
+std::vector<std::string> Probes() {
+    std::vector<std::string> probes = {"", "!", "A", "w", "w1", "w10000", "w09999", "w2", "z"};
+    for (int i = 0; i < 2100; i += 37) {
+        probes.push_back("w" + std::to_string(10000 + i));
+        probes.push_back("w" + std::to_string(10000 + i) + "0");
+    }
+    return probes;
+}
+
+template <typename Char> void CheckOrder(const std::string& order) {
+    SCOPED_TRACE(order + (sizeof(Char) == 1 ? " (bytes)" : " (UTF-16)"));
+    TTwinTrees<Char> trees;
+    for (const std::string& word : Words(order))
+        trees.Add(Text<Char>(word));
+    EXPECT_TRUE(trees.Indexed().UsesKeyIndex());
+    for (const std::string& probe : Probes())
+        trees.Find(Text<Char>(probe));
+    trees.ExpectSame();
+    const std::vector<std::string> walk = trees.Indexed().Walk();
+    if (order == "descending") {
+        EXPECT_EQ(walk.back(), kLopsidedTreeMessage);
+    } else if (order == "ascending") {
+        EXPECT_EQ(walk.back(), "w12099@2100");
+    }
+    // Clearing deletes in the same order, and the tree is ready again.
+    trees.Indexed().Clear();
+    trees.Plain().Clear();
+    trees.ExpectSame();
+    EXPECT_TRUE(trees.Indexed().UsesKeyIndex());
+    trees.Add(Text<Char>("again"));
+    trees.Find(Text<Char>("again"));
+    trees.ExpectSame();
+}
+
+TEST(OrdinalKeyIndex, GrowsTheSameTreeAsDescentsInEveryOrder) {
+    for (const char* order :
+         {"ascending", "descending", "random", "random with repeats", "seeds then sorted"}) {
+        CheckOrder<char>(order);
+        CheckOrder<char16_t>(order);
+    }
+}
+
+TEST(OrdinalKeyIndex, OrdersUnitsAsUnsigned) {
+    TTwinTrees<char> bytes;
+    for (const char* word : {"m", "\xC0x", "\x7F", "a", "\xE0", "\xE0\x01", "\x01", "mm", "\xFF"})
+        bytes.Add(word);
+    for (const char* probe : {"\x80", "\xC0", "\xC0x", "\xFF\xFF", "\x7F", "", "m\xFF"})
+        bytes.Find(probe);
+    bytes.ExpectSame();
+
+    TTwinTrees<char16_t> units;
+    const std::u16string lone_high(1, char16_t(0xD800));
+    for (const std::u16string& word :
+         {std::u16string(u"k\u0041"), std::u16string(u"k\uAC00"), std::u16string(u"k\u0100"),
+          std::u16string(u"\U0001F600"), std::u16string(u"\uFFFF"), std::u16string(u"\u00E0"),
+          std::u16string(u"k"), lone_high + u"x"})
+        units.Add(word);
+    for (const std::u16string& probe :
+         {std::u16string(u"k\u0041"), std::u16string(u"k\uAC00"), std::u16string(u"k\u00FF"),
+          lone_high, std::u16string(u"\uFFFE"), std::u16string(u"kk")})
+        units.Find(probe);
+    units.ExpectSame();
+}
+
+TEST(OrdinalKeyIndex, InsertionFromTheNearestNodeKeepsTheIndexOnlyWhenInPlace) {
+    TTwinTrees<char> trees;
+    for (const char* word : {"m", "f", "s", "c", "h", "p", "u"})
+        trees.Add(word);
+    // As meant: the look-up that missed, then the insertion of the same key.
+    trees.Find("g");
+    trees.AddNearest("g");
+    trees.Find("g");
+    trees.ExpectSame();
+    EXPECT_TRUE(trees.Indexed().UsesKeyIndex());
+    // A duplicate met from the nearest node.
+    trees.Find("g");
+    trees.AddNearest("g");
+    trees.ExpectSame();
+    EXPECT_TRUE(trees.Indexed().UsesKeyIndex());
+    // Another key, which a descent from "q" places out of order: the tree
+    // takes the misplaced node as a descent does, and the index stands down.
+    trees.Find("q");
+    trees.AddNearest("a");
+    EXPECT_FALSE(trees.Indexed().UsesKeyIndex());
+    for (const char* probe : {"a", "b", "q", "m", "zz"})
+        trees.Find(probe);
+    trees.Add("a");
+    trees.Add("b");
+    trees.ExpectSame();
+    // An emptied tree takes its index up again.
+    trees.Indexed().Clear();
+    trees.Plain().Clear();
+    EXPECT_TRUE(trees.Indexed().UsesKeyIndex());
+    trees.Add("x");
+    trees.Find("y");
+    trees.ExpectSame();
+}
+
+TEST(OrdinalKeyIndex, ReplacedComparisonEndsTheIndexForGood) {
+    TTwinTrees<char> trees;
+    for (const char* word : {"b", "a", "c"})
+        trees.Add(word);
+    // A look-up that missed; nearest_find is not read before the change.
+    trees.Indexed().LookUp("bb");
+    trees.Plain().LookUp("bb");
+    const TCompare2FunctOfObject reversed = [](const void* a, const void* b) {
+        return CompareUnits<char>(b, a);
+    };
+    trees.Indexed().BuildPtrArray({});
+    trees.Plain().BuildPtrArray({});
+    trees.Indexed().SortBuiltArray(reversed);
+    trees.Plain().SortBuiltArray(reversed);
+    EXPECT_FALSE(trees.Indexed().UsesKeyIndex());
+    // The look-up before the change still names the node it ended at.
+    EXPECT_EQ(trees.Indexed().Nearest(), "c");
+    EXPECT_EQ(trees.Plain().Nearest(), "c");
+    trees.Add("d");
+    trees.Find("a");
+    trees.Find("d");
+    trees.ExpectSame();
+    trees.Indexed().Clear();
+    trees.Plain().Clear();
+    EXPECT_FALSE(trees.Indexed().UsesKeyIndex());
+}
+
+TEST(OrdinalKeyIndex, NearestFindIsThatOfTheTreeWhenTheLookUpWasMade) {
+    TTwinTrees<char> trees;
+    for (const char* word : {"m", "f", "s"})
+        trees.Add(word);
+    for (auto* tree : {&trees.Indexed(), &trees.Plain()})
+        EXPECT_EQ(tree->LookUp("g"), nullptr); // ends at "f"
+    trees.Add("h");                            // a look-up of "g" would now end at "h"
+    EXPECT_EQ(trees.Indexed().Nearest(), "f");
+    EXPECT_EQ(trees.Plain().Nearest(), "f");
+    // Likewise when the next look-up is the one that tells.
+    for (auto* tree : {&trees.Indexed(), &trees.Plain()})
+        EXPECT_EQ(tree->LookUp("t"), nullptr);
+    trees.Add("u");
+    trees.Find("g");
+    EXPECT_EQ(trees.Indexed().Nearest(), "h");
+    trees.ExpectSame();
+}
+
+TEST(OrdinalKeyIndex, StillYieldsForEveryInsertionLookUpAndVisit) {
+    int yields = 0;
+    AYieldProcessProc = {[](void* object) { ++*static_cast<int*>(object); }, &yields};
+    TTextTree<char> tree(true);
+    const std::vector<std::string> words = Words("ascending");
+    for (const std::string& word : words) {
+        const int before = yields;
+        tree.Add(word.c_str());
+        EXPECT_GE(yields, before + 1);
+    }
+    yields = 0;
+    tree.Find("w10001");
+    tree.Find("none");
+    EXPECT_GE(yields, 2);
+    yields = 0;
+    tree.Walk();
+    EXPECT_GE(yields, int(words.size()));
     AYieldProcessProc = {};
 }
 

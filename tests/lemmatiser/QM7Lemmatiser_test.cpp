@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -317,6 +320,68 @@ TEST_F(Exports, LopsidedListKeepsCollectedLinesAndCanBeCleared) {
     }
     EXPECT_EQ(TraversedOne(7, 10, kMatch), 0);
     EXPECT_EQ(GetAString(0, 1, 0), nullptr);
+}
+
+// Pairs in sorted, reverse and shuffled order, with variants repeated under
+// other headwords and seed texts among them: every variant gives the headword
+// it was first read under, and other words give themselves back.
+TEST_F(Exports, ChangeWordOnListsInAnyOrder) {
+    std::vector<std::pair<std::string, std::string>> pairs; // variant, headword
+    for (int i = 0; i < 600; ++i) {
+        const std::string stem = (i % 4 ? "v" : "V") + std::to_string(1000 + i);
+        pairs.emplace_back(stem + "s", "H" + stem);
+        pairs.emplace_back(stem + "ed", "H" + stem);
+    }
+    for (const char* order : {"sorted", "reverse", "shuffled"}) {
+        SCOPED_TRACE(order);
+        std::vector<std::pair<std::string, std::string>> listed = pairs;
+        std::sort(listed.begin(), listed.end());
+        if (std::string(order) == "reverse")
+            std::reverse(listed.begin(), listed.end());
+        if (std::string(order) == "shuffled")
+            std::shuffle(listed.begin(), listed.end(), std::mt19937(3));
+        // Repeats under another headword, and a seed text, lose.
+        for (size_t i = 0; i < listed.size(); i += 9)
+            listed.push_back({listed[i].first, "LATE"});
+        listed.insert(listed.begin() + 40, {"M_8z", "SEED"});
+        std::map<std::string, std::string> expected;
+        std::string text;
+        for (const auto& [variant, headword] : listed) {
+            text += headword + " -> " + variant + "\n";
+            expected.emplace(variant, headword);
+        }
+        expected.erase("M_8z");
+        std::u16string wide_text(text.begin(), text.end());
+        ASSERT_EQ(Load(0, kLemma, text), kTrue);
+        ASSERT_EQ(Load(1, kLemma, Utf16Le(wide_text)), kTrue);
+        EXPECT_EQ(LemmaPairEntriesAltogether(0), int32_t(expected.size()));
+        std::vector<std::string> words = {"", "M_8z", "t_8z", "v1000", "V1000s!", "zzz", "HV1000"};
+        for (const auto& [variant, headword] : expected)
+            words.push_back(variant);
+        for (const std::string& word : words) {
+            const auto found = expected.find(word);
+            const std::string want = found != expected.end() ? found->second : word;
+            const void* narrow = WordListerChangeWord(0, word.c_str(), 0, 0);
+            EXPECT_EQ(narrow == word.c_str() ? word : Ansi(narrow), want) << word;
+            const std::u16string wide(word.begin(), word.end());
+            const void* changed = WordListerChangeWord(1, wide.c_str(), 0, kTrue);
+            EXPECT_EQ(changed == wide.c_str() ? wide : Wide(changed),
+                      std::u16string(want.begin(), want.end()))
+                << word;
+        }
+    }
+}
+
+// Found by fuzzing: an 8-bit word handed to a UTF-16 list is read as UTF-16
+// text, whole, up to a zero unit. Ended so, it is looked up like any other.
+TEST_F(Exports, WordInTheOtherEncodingIsReadAsTheListsText) {
+    ASSERT_EQ(Load(0, kLemma, Utf16Le(u"GO -> GOES\u2028WENT\r\nstra\u00DFe -> x\n") + '\0'),
+              kTrue);
+    const char word[] = "\xFF\xFE"
+                        "G\0\0";
+    EXPECT_EQ(WordListerChangeWord(0, word, 0, 0), word);
+    const char went[] = "W\0E\0N\0T\0\0";
+    EXPECT_EQ(Ansi(WordListerChangeWord(0, went, 0, 0)), "GO");
 }
 
 } // namespace

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <random>
 #include <string>
 #include <tuple>
+#include <type_traits>
 #include <vector>
 
 #include "lemmatiser/myKpSmall.h"
@@ -367,6 +370,247 @@ TEST_F(ListFiles, VisitCallbackArguments) {
     EXPECT_EQ(seen.calls[0], std::make_tuple(true, true, 1, 21));
     EXPECT_EQ(std::get<1>(seen.calls[1]), false);
     EXPECT_EQ(std::get<3>(seen.calls[1]), 21);
+}
+
+// ---- The lists' trees keep the shape plain descents give them ----
+
+// The seeds every load plants first, in 8-bit form (UTF-16 lists hold the
+// same characters).
+const std::vector<std::string> kSeedTexts = {
+    "M_8z", "F_8z", "S_8z", "C_8z", "U_8z", "\xC0_8z", "}_8z", "P_8z", "\xE0_8z", "J_8z",
+    "T_8z", "m_8z", "f_8z", "s_8z", "c_8z", "u_8z",    "p_8z", "j_8z", "t_8z"};
+
+template <typename Char> std::string Shown(const std::basic_string<Char>& text) {
+    std::string out;
+    for (const Char c : text) {
+        const auto u = unsigned(std::make_unsigned_t<Char>(c));
+        out += u >= 0x20 && u < 0x7F ? std::string(1, char(u)) : "<" + std::to_string(u) + ">";
+    }
+    return out;
+}
+
+template <typename Char> std::basic_string<Char> Units(const std::string& bytes) {
+    std::basic_string<Char> units;
+    for (const char c : bytes)
+        units += Char(static_cast<unsigned char>(c));
+    return units;
+}
+
+// A binary search tree grown by plain descents, ordered as the lists order
+// their entries (ordinal, by unsigned units).
+template <typename Char> class TReferenceTree {
+public:
+    void Add(const std::basic_string<Char>& text) {
+        if (nodes_.empty()) {
+            nodes_.push_back({text});
+            return;
+        }
+        for (size_t at = 0;;) {
+            if (text == nodes_[at].text)
+                return;
+            const bool left = text < nodes_[at].text;
+            const int next = left ? nodes_[at].left : nodes_[at].right;
+            if (next >= 0) {
+                at = size_t(next);
+                continue;
+            }
+            (left ? nodes_[at].left : nodes_[at].right) = int(nodes_.size());
+            nodes_.push_back({text});
+            return;
+        }
+    }
+    // Whether the text is present, and the last node a descent compares.
+    std::string Find(const std::basic_string<Char>& text) const {
+        std::string last = "-";
+        for (int at = nodes_.empty() ? -1 : 0; at >= 0;) {
+            const TNode& node = nodes_[size_t(at)];
+            last = Shown(node.text);
+            if (text == node.text)
+                return "found near " + last;
+            at = text < node.text ? node.left : node.right;
+        }
+        return "missing near " + last;
+    }
+    std::vector<std::string> Shape() const {
+        std::vector<std::string> shape;
+        std::vector<int> level{nodes_.empty() ? -1 : 0};
+        for (size_t i = 0; i < level.size(); ++i) {
+            if (level[i] < 0)
+                continue;
+            const TNode& node = nodes_[size_t(level[i])];
+            shape.push_back(Shown(node.text) + " " + TextOf(node.left) + " " + TextOf(node.right));
+            level.push_back(node.left);
+            level.push_back(node.right);
+        }
+        return shape;
+    }
+
+private:
+    struct TNode {
+        std::basic_string<Char> text;
+        int left = -1;
+        int right = -1;
+    };
+    std::string TextOf(int at) const { return at < 0 ? "-" : Shown(nodes_[size_t(at)].text); }
+    std::vector<TNode> nodes_;
+};
+
+template <typename Char> std::basic_string<Char> EntryKey(const void* entry) {
+    const Char* text = *static_cast<const Char* const*>(entry);
+    return std::basic_string<Char>(text);
+}
+
+template <typename Char> std::vector<std::string> ShapeOf(const TReadFileTree& list) {
+    std::vector<std::string> shape;
+    std::vector<anything_ptr> level{list.Root()};
+    const auto text_of = [](anything_ptr node) {
+        return node == nullptr ? std::string("-") : Shown(EntryKey<Char>(node->this_));
+    };
+    for (size_t i = 0; i < level.size(); ++i) {
+        if (level[i] == nullptr)
+            continue;
+        shape.push_back(text_of(level[i]) + " " + text_of(level[i]->left) + " " +
+                        text_of(level[i]->right));
+        level.push_back(level[i]->left);
+        level.push_back(level[i]->right);
+    }
+    return shape;
+}
+
+// Entry texts in the orders a list file may have, with repeats, seed texts
+// and units above 0x7F.
+std::vector<std::string> EntryTexts(const std::string& order) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < 700; ++i)
+        texts.push_back((i % 3 ? "w" : "W") + std::to_string(10000 + i));
+    std::sort(texts.begin(), texts.end());
+    if (order == "descending")
+        std::reverse(texts.begin(), texts.end());
+    if (order == "random with repeats") {
+        std::shuffle(texts.begin(), texts.end(), std::mt19937(5));
+        for (size_t i = 0; i < texts.size(); i += 5)
+            texts.push_back(texts[i]);
+        texts.insert(texts.begin() + 100, {"M_8z", "\xC0x", "\xE0", "zz",
+                                           "\xFF"
+                                           "end",
+                                           "x_8z"});
+        std::shuffle(texts.begin() + 50, texts.end(), std::mt19937(6));
+    }
+    return texts;
+}
+
+std::vector<std::string> ProbeTexts() {
+    std::vector<std::string> probes = {"", "A", "M_8z", "t_8z", "\xC0", "\xC0x", "zz", "\xFF"};
+    for (int i = 0; i < 700; i += 13) {
+        const std::string word = (i % 3 ? "w" : "W") + std::to_string(10000 + i);
+        probes.push_back(word);
+        probes.push_back(word + "!");
+        probes.push_back(word.substr(0, 4));
+    }
+    return probes;
+}
+
+template <typename Char> void CheckListShape(const std::string& order, bool lemma) {
+    SCOPED_TRACE(order + (sizeof(Char) == 1 ? ", 8-bit " : ", UTF-16 ") +
+                 (lemma ? "lemma list" : "match list"));
+    const std::vector<std::string> texts = EntryTexts(order);
+    std::basic_string<Char> file;
+    TReferenceTree<Char> reference;
+    for (const std::string& seed : kSeedTexts)
+        reference.Add(Units<Char>(seed));
+    for (const std::string& text : texts) {
+        // Lemma lines alternate between naming a headword and a bare variant.
+        const bool named = lemma && (&text - texts.data()) % 2 == 0;
+        file += Units<Char>((named ? "H" + text.substr(1) + " -> " : std::string()) + text + "\n");
+        reference.Add(Units<Char>(text));
+    }
+    std::unique_ptr<TReadFileTree> list;
+    if (lemma)
+        list = std::make_unique<TLemmaList>(true);
+    else
+        list = std::make_unique<TMatchList>(true);
+    std::string bytes;
+    if constexpr (sizeof(Char) == 2)
+        bytes = testing::Utf16Le(file);
+    else
+        bytes = file;
+    const testing::TTempFolder folder;
+    ASSERT_TRUE(
+        list->LoadFromFile({}, {}, 0x0409, false, folder.Write("l.txt", bytes).u16string()));
+    EXPECT_TRUE(list->UsesKeyIndex());
+    EXPECT_EQ(ShapeOf<Char>(*list), reference.Shape());
+    for (const std::string& probe : ProbeTexts()) {
+        const std::basic_string<Char> key = Units<Char>(probe);
+        const anything_ptr found = list->FindText(key.c_str());
+        const anything_ptr nearest = list->nearest_find();
+        EXPECT_EQ((found ? "found near " : "missing near ") +
+                      (nearest ? Shown(EntryKey<Char>(nearest->this_)) : std::string("-")),
+                  reference.Find(key))
+            << Shown(key);
+    }
+}
+
+TEST(ListShape, TreesHaveTheShapeOfPlainDescents) {
+    for (const char* order : {"ascending", "descending", "random with repeats"}) {
+        for (const bool lemma : {false, true}) {
+            CheckListShape<char>(order, lemma);
+            CheckListShape<char16_t>(order, lemma);
+        }
+    }
+}
+
+TEST_F(ListFiles, SortedListsWalkAndReverseSortedListsStopAtTheStackLimit) {
+    std::string ascending, descending;
+    for (int i = 0; i < 2100; ++i) {
+        ascending += "w" + std::to_string(10000 + i) + "\n";
+        descending += "w" + std::to_string(12099 - i) + "\n";
+    }
+    TMatchList list(true);
+    ASSERT_TRUE(Load(list, ascending));
+    const std::vector<std::string> walked = Walk(list);
+    ASSERT_EQ(walked.size(), 2100u);
+    EXPECT_EQ(walked.front(), "w10000");
+    EXPECT_EQ(walked.back(), "w12099");
+    ASSERT_TRUE(Load(list, descending));
+    try {
+        Walk(list);
+        FAIL() << "the walk of a reverse-sorted list went through";
+    } catch (const ETreeError& error) {
+        EXPECT_STREQ(error.what(), "lopsided data: stack overflow in Tree");
+    }
+}
+
+TEST_F(ListFiles, DuplicatesAreFoundAndDiscardedThroughTheIndex) {
+    TLemmaList list(true);
+    ASSERT_TRUE(Load(list, "GO -> WENT, GOES\nBE -> WAS, WENT\nGO -> GOES\nM_8z\n"));
+    EXPECT_EQ(list.lines, 6);
+    EXPECT_EQ(list.lemma_pair_entries, 3);
+    EXPECT_EQ(list.counter, 19 + 3); // "M_8z" is a seed already
+    EXPECT_EQ(std::string(static_cast<const char*>(list.FoundVariant("WENT").variantp)), "WENT");
+    EXPECT_EQ(std::u16string(list.FoundVariant("WENT").headwordp), u"GO");
+    EXPECT_EQ(std::u16string(list.FoundVariant("WAS").headwordp), u"BE");
+    EXPECT_EQ(list.FoundVariant("M_8z").headwordp, nullptr);
+    EXPECT_EQ(std::u16string(list.LemmaVariantsOf(u"BE", u",")), u"WAS");
+    EXPECT_EQ(Walk(list), (std::vector<std::string>{"GOES (GO)", "WAS (BE)", "WENT (GO)"}));
+}
+
+TEST_F(ListFiles, LoadsAndWalksStillYieldForEveryItem) {
+    int yields = 0;
+    AYieldProcessProc = {[](void* object) { ++*static_cast<int*>(object); }, &yields};
+    std::string text;
+    for (int i = 0; i < 500; ++i)
+        text += "w" + std::to_string(10000 + i) + "\n";
+    TMatchList list(true);
+    const bool loaded = Load(list, text);
+    const int load_yields = yields;
+    yields = 0;
+    const size_t shown = Walk(list).size();
+    const int walk_yields = yields;
+    AYieldProcessProc = {};
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(shown, 500u);
+    EXPECT_GE(load_yields, 500 + (500 + 19)); // the reading loop and each insertion
+    EXPECT_GE(walk_yields, 500 + 19);
 }
 
 } // namespace
