@@ -8,3 +8,5 @@ step --version
 step tools
 step lemma samples/lemmas_en.txt went kept bees written sea
 step lemma samples/lemmas_en.txt --variants keep
+step concord --context 30 sea
+step concord --format tsv --context 20 "keep*"

@@ -1,0 +1,402 @@
+// qm concord: a concordance of a search entry over corpus texts, one line
+// per hit with the hit's word, sentence and paragraph numbers.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "QM7Lemmatiser.h"
+#include "platform/chartype.h"
+#include "platform/text.h"
+#include "runtime1/search/search_engines.h"
+#include "runtime1/strings/sentence_terminators.h"
+#include "tools/qm/corpus.h"
+#include "tools/qm/progress.h"
+#include "tools/qm/qm.h"
+
+namespace qm7::tool {
+
+namespace {
+
+constexpr uint32_t kLocale = 0x0409;
+constexpr uint8_t kLemmaSlot = 0;
+constexpr int16_t kTrue = -1;
+// What stands in the search buffer where a sentence or paragraph ends; its
+// class entry is the marker. A control character: no word takes it in.
+constexpr char16_t kMarkerChar = 0x0001;
+// Characters that stay inside a word between letters.
+constexpr std::u16string_view kWordMiddles = u"'\u2019";
+
+const char* const kHelp =
+    "Finds SEARCH in the texts (the sample corpus when no PATH is given) and\n"
+    "prints one concordance line per hit: left context, the hit, right context.\n"
+    "SEARCH is typed in the search-word language: \"*\" and \"?\" wildcards,\n"
+    "\"#\" digits, \"^\" a letter, \"/\" between alternatives, \"==word==\" case\n"
+    "sensitive, \" context:=word\" a context word.\n\n"
+    "Options:\n"
+    "  --context N        characters of context on each side (default 40)\n"
+    "  --format F         text (default), tsv or json; tsv and json give the file,\n"
+    "                     hit start (character offset), word, sentence and\n"
+    "                     paragraph number, left, hit and right\n"
+    "  --count            print only the number of hits\n"
+    "  --limit N          stop after N hits\n"
+    "  --lemmas FILE      also find the variants of search words that are\n"
+    "                     headwords in this lemma list\n"
+    "  --paragraph P      blank (default: an empty line ends a paragraph) or line\n"
+    "  --codepage N       the same as --code-page\n";
+
+enum class TFormat { text, tsv, json };
+
+struct TOptions {
+    int64_t context = 40;
+    TFormat format = TFormat::text;
+    bool count_only = false;
+    int64_t limit = std::numeric_limits<int64_t>::max();
+    std::optional<std::string> lemmas;
+    bool paragraph_per_line = false;
+    std::string search;
+    TCorpusOptions corpus;
+};
+
+TOptions ParseOptions(TArgs& args) {
+    TOptions o;
+    if (auto n = args.IntOption("context", 0, 10'000))
+        o.context = *n;
+    if (auto f = args.Option("format")) {
+        if (*f == "text")
+            o.format = TFormat::text;
+        else if (*f == "tsv")
+            o.format = TFormat::tsv;
+        else if (*f == "json")
+            o.format = TFormat::json;
+        else
+            throw TUsageError("The option --format takes text, tsv or json, not \"" + *f + "\".");
+    }
+    o.count_only = args.Flag("count");
+    if (auto n = args.IntOption("limit", 1, std::numeric_limits<int64_t>::max()))
+        o.limit = *n;
+    o.lemmas = args.Option("lemmas");
+    if (auto p = args.Option("paragraph")) {
+        if (*p != "blank" && *p != "line")
+            throw TUsageError("The option --paragraph takes blank or line, not \"" + *p + "\".");
+        o.paragraph_per_line = *p == "line";
+    }
+    const auto code_page = args.IntOption("codepage", 0, 65535);
+    o.corpus = TakeCorpusOptions(args);
+    if (code_page)
+        o.corpus.code_page = uint32_t(*code_page);
+    std::vector<std::string> rest = args.Positionals();
+    if (rest.empty())
+        throw TUsageError("qm concord needs a search word; see qm help concord.");
+    o.search = rest.front();
+    o.corpus.paths.assign(rest.begin() + 1, rest.end());
+    return o;
+}
+
+// ---- search items ----
+
+// Adds the variants of every plain search word that is a headword of the
+// lemma list, marked as added by lemmatisation.
+void AddLemmaVariants(TSearchWordItems& items, const std::string& list_file) {
+    const std::u16string path = FromUtf8(list_file);
+    if (LoadedOne(kLemmaSlot, path.c_str(), QM7_KIND_LEMMA, {}, {}, kLocale, 1, 0) != kTrue)
+        throw TInputError("Cannot load " + list_file + " as a lemma list.");
+    const int typed = items.Count();
+    for (int i = 0; i < typed; ++i) {
+        const TSearch_word_format_rec r = items.GetSWR(i);
+        if (r.ambiguous)
+            continue; // wildcards and markers: no headword
+        const char16_t* variants = LemmaVariantsOf(kLemmaSlot, r.search_text.c_str(), u"/");
+        if (variants && *variants)
+            items.AddedSearchWords(std::u16string(variants), true);
+    }
+    ClearOne(kLemmaSlot, QM7_KIND_LEMMA);
+}
+
+// ---- the search buffer ----
+
+// A text as the engine searches it: a leading space (so that the first word
+// is counted like any other), then the text with a marker character inserted
+// where each sentence and paragraph ends, and the class array with the
+// markers' entries.
+struct TSearchBuffer {
+    std::u16string chars;
+    std::vector<uint16_t> classes; // chars.size() + 2 entries
+    std::vector<int64_t> inserted; // buffer indices of the markers, ascending
+
+    // The text offset of a buffer index.
+    int64_t TextOffset(int64_t index) const {
+        const auto before = std::lower_bound(inserted.begin(), inserted.end(), index);
+        return index - 1 - int64_t(before - inserted.begin());
+    }
+};
+
+bool SpaceLike(uint16_t c) {
+    return (c & cw_space_like) != 0;
+}
+
+bool IsLineBreak(std::u16string_view text, size_t i) {
+    return text[i] == u'\n' || (text[i] == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n'));
+}
+
+// Where units end: sentence ends after a run of terminators (and closing
+// punctuation) that a space or the text end follows; paragraph ends before
+// the white space that holds an empty line (or any line break).
+std::vector<std::pair<size_t, uint16_t>>
+UnitEnds(std::u16string_view text, const std::vector<uint16_t>& cls, bool paragraph_per_line) {
+    std::vector<std::pair<size_t, uint16_t>> ends;
+    bool words_in_sentence = false, words_in_paragraph = false;
+    size_t i = 0;
+    const size_t n = text.size();
+    while (i < n) {
+        const uint16_t c = cls[i];
+        if (SpaceLike(c)) {
+            size_t j = i, breaks = 0;
+            for (; j < n && SpaceLike(cls[j]); ++j)
+                breaks += IsLineBreak(text, j) ? 1 : 0;
+            if (words_in_paragraph && j < n && breaks >= (paragraph_per_line ? 1u : 2u)) {
+                ends.emplace_back(i, marker_paragraph_end);
+                words_in_paragraph = false;
+            }
+            i = j;
+            continue;
+        }
+        if (IsPotentialSentenceTerminator(text[i]) && words_in_sentence) {
+            size_t j = i + 1;
+            while (j < n && (cls[j] & platform::C1_PUNCT) && !SpaceLike(cls[j]))
+                ++j;
+            if (j == n || SpaceLike(cls[j])) {
+                ends.emplace_back(j, marker_sentence_end);
+                words_in_sentence = false;
+                i = j;
+                continue;
+            }
+        }
+        if (c & cw_alphanumeric)
+            words_in_sentence = words_in_paragraph = true;
+        ++i;
+    }
+    return ends;
+}
+
+TSearchBuffer MakeSearchBuffer(std::u16string_view text, bool paragraph_per_line) {
+    std::vector<uint16_t> cls(text.size() + 1, 0);
+    platform::StringType1W(text.data(), text.size(), cls.data());
+    const auto ends = UnitEnds(text, cls, paragraph_per_line);
+    TSearchBuffer b;
+    b.chars.reserve(text.size() + ends.size() + 1);
+    b.classes.reserve(text.size() + ends.size() + 3);
+    b.chars += u' ';
+    b.classes.push_back(platform::CharType1(u' '));
+    size_t from = 0;
+    for (const auto& [at, code] : ends) {
+        b.chars.append(text.substr(from, at - from));
+        b.classes.insert(b.classes.end(), cls.begin() + ptrdiff_t(from),
+                         cls.begin() + ptrdiff_t(at));
+        b.inserted.push_back(int64_t(b.chars.size()));
+        b.chars += kMarkerChar;
+        b.classes.push_back(uint16_t(cw_marker | code));
+        from = at;
+    }
+    b.chars.append(text.substr(from));
+    b.classes.insert(b.classes.end(), cls.begin() + ptrdiff_t(from),
+                     cls.begin() + ptrdiff_t(text.size()));
+    b.classes.push_back(0);
+    b.classes.push_back(0);
+    return b;
+}
+
+// ---- output ----
+
+struct THit {
+    int64_t start = 0; // in the text
+    int64_t end = 0;
+    int32_t word = 0, sentence = 0, paragraph = 0;
+};
+
+std::u16string Flattened(std::u16string_view s) {
+    std::u16string out(s);
+    for (auto& c : out)
+        if (c < 0x20)
+            c = u' ';
+    return out;
+}
+
+bool IsLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// Context either side, not cutting a surrogate pair.
+std::u16string LeftOf(std::u16string_view text, int64_t start, int64_t n) {
+    int64_t from = std::max<int64_t>(0, start - n);
+    if (from < start && IsLowSurrogate(text[size_t(from)]))
+        ++from;
+    return Flattened(text.substr(size_t(from), size_t(start - from)));
+}
+
+std::u16string RightOf(std::u16string_view text, int64_t end, int64_t n) {
+    int64_t to = std::min<int64_t>(int64_t(text.size()), end + n);
+    if (to < int64_t(text.size()) && to > end && IsLowSurrogate(text[size_t(to)]))
+        --to;
+    return Flattened(text.substr(size_t(end), size_t(to - end)));
+}
+
+size_t CodePoints(std::u16string_view s) {
+    return size_t(std::count_if(s.begin(), s.end(), [](char16_t c) { return !IsLowSurrogate(c); }));
+}
+
+std::string Json(std::string_view s) {
+    std::string out = "\"";
+    for (const unsigned char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += char(c);
+        } else if (c < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+        } else {
+            out += char(c);
+        }
+    }
+    return out + "\"";
+}
+
+std::string Tsv(std::u16string_view s) {
+    std::u16string out(s);
+    std::replace(out.begin(), out.end(), u'\t', u' ');
+    return ToUtf8(out);
+}
+
+void PrintHit(const TOptions& o, const std::string& file, std::u16string_view text, const THit& h,
+              bool highlight) {
+    const std::u16string left = LeftOf(text, h.start, o.context);
+    const std::u16string hit = Flattened(text.substr(size_t(h.start), size_t(h.end - h.start)));
+    const std::u16string right = RightOf(text, h.end, o.context);
+    switch (o.format) {
+    case TFormat::text: {
+        const std::string pad(size_t(o.context) - std::min(size_t(o.context), CodePoints(left)),
+                              ' ');
+        std::printf("%s%s%s%s%s  %s\n", (pad + ToUtf8(left)).c_str(), highlight ? "\x1b[1;31m" : "",
+                    ToUtf8(hit).c_str(), highlight ? "\x1b[0m" : "", ToUtf8(right).c_str(),
+                    file.c_str());
+        break;
+    }
+    case TFormat::tsv:
+        std::printf("%s\t%lld\t%d\t%d\t%d\t%s\t%s\t%s\n", file.c_str(), (long long)h.start, h.word,
+                    h.sentence, h.paragraph, Tsv(left).c_str(), Tsv(hit).c_str(),
+                    Tsv(right).c_str());
+        break;
+    case TFormat::json:
+        std::printf("{\"file\":%s,\"start\":%lld,\"word\":%d,\"sentence\":%d,\"paragraph\":%d,"
+                    "\"left\":%s,\"hit\":%s,\"right\":%s}\n",
+                    Json(file).c_str(), (long long)h.start, h.word, h.sentence, h.paragraph,
+                    Json(ToUtf8(left)).c_str(), Json(ToUtf8(hit)).c_str(),
+                    Json(ToUtf8(right)).c_str());
+        break;
+    }
+}
+
+// ---- the search ----
+
+class TConcordancer {
+public:
+    TConcordancer(const TOptions& o, TSearchWordItems& items) : o_(o), items_(items) {}
+
+    // Searches one text with every item; false once the search should end.
+    bool Search(const TCorpusText& text) {
+        const TSearchBuffer buffer = MakeSearchBuffer(text.text, o_.paragraph_per_line);
+        std::vector<uint16_t> classes = buffer.classes;
+        std::vector<THit> hits;
+        TSearchAndDoEngine engine(true, true, kLocale);
+        engine.SetArrayOfTagsFound({0, 1, 0, 1, 0, 0, 0, 0});
+        const auto on_hit = [&](TSearchAndDoEngine* e, const TSearchFound_Rec& r) {
+            if (StopRequested()) {
+                stopped_ = true;
+                e->Cancel();
+            }
+            ++total_;
+            if (!o_.count_only) {
+                const int64_t at = r.hit_pos_in_wchar_kinds;
+                hits.push_back({buffer.TextOffset(at), buffer.TextOffset(at + r.hit_characters),
+                                r.count_stats.number[0], r.count_stats.number[1] + 1,
+                                r.count_stats.number[2] + 1});
+            }
+            if (total_ >= o_.limit)
+                e->FoundEnough();
+            return true;
+        };
+        engine.PrepareForConcordancing(FromUtf8(text.name), buffer.chars.c_str(), classes.data(),
+                                       classes.data() + buffer.chars.size(),
+                                       int64_t(text.text.size()) * 2, int64_t(buffer.chars.size()),
+                                       0, false, on_hit, {});
+        engine.HandleAllowables(kWordMiddles, false, false);
+        for (int i = 0; i < items_.Count() && total_ < o_.limit && !stopped_; ++i) {
+            engine.ClearChunkTextStats();
+            Global_in_heading = false;
+            try {
+                engine.SearchAndDo(items_.GetPtr(i), i);
+            } catch (const ESearchError& e) {
+                throw TInputError(e.what());
+            }
+        }
+        if (!o_.count_only) {
+            std::stable_sort(hits.begin(), hits.end(),
+                             [](const THit& a, const THit& b) { return a.start < b.start; });
+            const bool highlight = o_.format == TFormat::text && ::isatty(1) == 1;
+            for (const THit& h : hits)
+                PrintHit(o_, text.name, text.text, h, highlight);
+        }
+        return total_ < o_.limit && !stopped_;
+    }
+
+    int64_t Total() const { return total_; }
+    bool Stopped() const { return stopped_; }
+
+private:
+    const TOptions& o_;
+    TSearchWordItems& items_;
+    int64_t total_ = 0;
+    bool stopped_ = false;
+};
+
+int Run(TArgs& args) {
+    const TOptions o = ParseOptions(args);
+    TSearchWordItems items(TIgnore_tag_type{}, kLocale, true);
+    if (items.AddedSearchWords(FromUtf8(o.search)).empty())
+        throw TInputError("The search \"" + o.search + "\" holds no search word.");
+    if (o.lemmas)
+        AddLemmaVariants(items, *o.lemmas);
+
+    TCorpus corpus(o.corpus);
+    TConcordancer concordancer(o, items);
+    const size_t files = corpus.Files().size();
+    Progress().Begin("Searching", int64_t(files));
+    TCorpusText text;
+    while (corpus.Next(text)) {
+        Progress().Set(int64_t(text.index));
+        if (!concordancer.Search(text) || StopRequested())
+            break;
+    }
+    Progress().End();
+    if (o.count_only)
+        std::printf("%lld\n", (long long)concordancer.Total());
+    std::fflush(stdout);
+    if (concordancer.Stopped() || StopRequested()) {
+        std::fprintf(stderr, "qm: stopped; the hits found so far are shown.\n");
+        return kExitBadInput;
+    }
+    return corpus.Problems() > 0 ? kExitBadInput : kExitOk;
+}
+
+const TRegisterCommand reg({"concord", "[options] SEARCH [PATH ...]",
+                            "a concordance of a search word over texts",
+                            std::string(kHelp) + kCorpusOptionsHelp, &Run});
+
+} // namespace
+
+} // namespace qm7::tool
