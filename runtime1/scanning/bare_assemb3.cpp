@@ -5,8 +5,8 @@
 #include <limits>
 #include <string>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
 #endif
 
 #include "platform/codepage.h"
@@ -20,6 +20,8 @@ THandleTextSectionProc HandleSentenceEndProc = DoNothingAtTextSectionEnd;
 THandleTextSectionProc HandleParagraphEndProc = DoNothingAtTextSectionEnd;
 THandleTextSectionProc HandleHeadingEndProc = DoNothingAtTextSectionEnd;
 THandleTextSectionProc HandleSectionEndProc = DoNothingAtTextSectionEnd;
+
+int32_t ScannerVectorWidth = 256;
 
 namespace {
 
@@ -155,6 +157,30 @@ struct TMatchState {
 
 enum TCompare { cmp_mismatch, cmp_match, cmp_fail };
 
+// Which characters can start a hit: the first search symbol's case forms
+// (or, for the digit and letter wildcards, the characters of that class), and
+// when the second symbol is an ordinary character, only those followed by one
+// of its case forms or by markup (which matching passes over). Every
+// character that could start a hit passes; the others need only booking.
+struct TCandidateFilter {
+    std::array<char16_t, 3> first{};
+    uint16_t class_mask = 0, class_value = 0; // also (entry & mask) == value
+    bool by_class = false;
+    std::array<char16_t, 3> second{};
+    bool by_second = false;
+};
+
+bool IsWildcardCode(char16_t c) {
+    return c >= sw_any_word && c <= sw_letter;
+}
+
+// Set bits of a 32-bit mask.
+constexpr int Popcount32(uint32_t v) {
+    v = v - ((v >> 1) & 0x55555555u);
+    v = (v & 0x33333333u) + ((v >> 2) & 0x33333333u);
+    return int((((v + (v >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
+}
+
 // The words of the search and the bounds of one call, over 8-bit (uint8_t) or
 // UTF-16 (char16_t) text.
 template <class Ch> class TScanner {
@@ -225,10 +251,13 @@ private:
     void Book(TUnitCounter& counter, int64_t k) const;
     bool ScanScalar(TUnitCounter& counter, int64_t& k, int64_t to, int64_t& hit_length,
                     int64_t& exact_length) const;
-#if defined(__SSE2__)
-    bool ScanFiltered(TUnitCounter& counter, int64_t& k, int64_t& hit_length,
-                      int64_t& exact_length) const;
-#endif
+    bool MakeFilter(TCandidateFilter& f) const;
+    bool TryLanes(TUnitCounter& counter, int64_t k, uint32_t starts, uint32_t candidates,
+                  int64_t& at, int64_t& hit_length, int64_t& exact_length) const;
+    bool ScanFilteredSse2(TUnitCounter& counter, const TCandidateFilter& f, int64_t& k,
+                          int64_t& hit_length, int64_t& exact_length) const;
+    bool ScanFilteredAvx2(TUnitCounter& counter, const TCandidateFilter& f, int64_t& k,
+                          int64_t& hit_length, int64_t& exact_length) const;
 };
 
 template <class Ch> TCompare TScanner<Ch>::Compare(TMatchState& s) const {
@@ -422,6 +451,50 @@ bool TScanner<Ch>::ScanScalar(TUnitCounter& counter, int64_t& k, int64_t to, int
     return false;
 }
 
+template <class Ch> bool TScanner<Ch>::MakeFilter(TCandidateFilter& f) const {
+    const char16_t c = lo[0];
+    f.first = {c, c, c};
+    if (c == sw_digits || c == sw_letter) {
+        if (c == sw_letter && NextSearchIsSpace(0))
+            return false; // may match nothing: every character is a candidate
+        f.by_class = true;
+        const uint16_t flag = c == sw_digits ? cw_digit : cw_letter;
+        f.class_mask = uint16_t(cw_marker | flag);
+        f.class_value = flag;
+        return true;
+    }
+    if (IsWildcardCode(c))
+        return false;
+    if (!case_sensitive)
+        f.first = {c, up[0], cap[0]};
+    if (L >= 2 && !IsWildcardCode(lo[1]) && lo[1] != sw_space) {
+        f.by_second = true;
+        f.second = case_sensitive ? std::array<char16_t, 3>{lo[1], lo[1], lo[1]}
+                                  : std::array<char16_t, 3>{lo[1], up[1], cap[1]};
+    }
+    return true;
+}
+
+// Books the word starts among the lanes up to each candidate, then tries the
+// candidate. starts and candidates hold two bits per lane, from lane 0 up.
+template <class Ch>
+bool TScanner<Ch>::TryLanes(TUnitCounter& counter, int64_t k, uint32_t starts, uint32_t candidates,
+                            int64_t& at, int64_t& hit_length, int64_t& exact_length) const {
+    while (candidates != 0) {
+        const int bit = std::countr_zero(candidates);
+        const uint32_t through = bit >= 30 ? ~0u : (4u << bit) - 1; // lanes up to this one
+        counter.WordStarts(Popcount32(starts & through) / 2);
+        starts &= ~through;
+        candidates &= ~through;
+        if (TryCandidate(k + bit / 2, hit_length, exact_length)) {
+            at = k + bit / 2;
+            return true;
+        }
+    }
+    counter.WordStarts(Popcount32(starts) / 2);
+    return false;
+}
+
 #if defined(__SSE2__)
 
 inline __m128i Load8(const char16_t* p) {
@@ -435,45 +508,25 @@ inline __m128i Load8(const uint8_t* p) {
                              _mm_setzero_si128());
 }
 
-// Which characters can match the first search symbol: its three case forms,
-// and for the digit and letter wildcards the characters of that class.
-struct TFirstSymbolFilter {
-    bool usable = false;
-    __m128i form0, form1, form2;
-    __m128i class_mask, class_value; // a lane passes when (entry & mask) == value
-    bool by_class = false;
-};
+inline __m128i AnyOf3(__m128i t, const std::array<char16_t, 3>& forms) {
+    return _mm_or_si128(_mm_cmpeq_epi16(t, _mm_set1_epi16(short(forms[0]))),
+                        _mm_or_si128(_mm_cmpeq_epi16(t, _mm_set1_epi16(short(forms[1]))),
+                                     _mm_cmpeq_epi16(t, _mm_set1_epi16(short(forms[2])))));
+}
 
-// Tries eight candidates at a time: their first characters are compared with
-// the first symbol's forms, and the word starts among them counted at once.
-// Stops before the last eight characters (and at any marker, which the
-// scalar loop books); true at a hit.
+// Eight candidates at a time, up to the last eight characters; a block
+// holding a marker is booked one character at a time.
 template <class Ch>
-bool TScanner<Ch>::ScanFiltered(TUnitCounter& counter, int64_t& k, int64_t& hit_length,
-                                int64_t& exact_length) const {
-    TFirstSymbolFilter f;
-    const char16_t c = lo[0];
-    f.form0 = f.form1 = f.form2 = _mm_set1_epi16(short(c));
-    if (c == sw_digits || c == sw_letter) {
-        if (c == sw_letter && NextSearchIsSpace(0))
-            return false;
-        f.by_class = true;
-        const uint16_t flag = c == sw_digits ? cw_digit : cw_letter;
-        f.class_mask = _mm_set1_epi16(short(cw_marker | flag));
-        f.class_value = _mm_set1_epi16(short(flag));
-    } else if (c == sw_any_word || c == sw_any_char || c == sw_star) {
-        return false;
-    } else if (!case_sensitive) {
-        f.form1 = _mm_set1_epi16(short(up[0]));
-        f.form2 = _mm_set1_epi16(short(cap[0]));
-    }
-
+bool TScanner<Ch>::ScanFilteredSse2(TUnitCounter& counter, const TCandidateFilter& f, int64_t& k,
+                                    int64_t& hit_length, int64_t& exact_length) const {
     const __m128i zero = _mm_setzero_si128();
     const __m128i space_like = _mm_set1_epi16(short(cw_space_like));
+    const __m128i markup = _mm_set1_epi16(short(cw_markup));
+    const __m128i class_mask = _mm_set1_epi16(short(f.class_mask));
+    const __m128i class_value = _mm_set1_epi16(short(f.class_value));
     while (k + 8 <= last) {
         const __m128i e = Load8(cls + k);
         if (_mm_movemask_epi8(_mm_srai_epi16(e, 15)) != 0) {
-            // A marker among them: book these one at a time.
             if (ScanScalar(counter, k, k + 7, hit_length, exact_length))
                 return true;
             continue;
@@ -482,32 +535,138 @@ bool TScanner<Ch>::ScanFiltered(TUnitCounter& counter, int64_t& k, int64_t& hit_
         const __m128i not_space = _mm_cmpeq_epi16(_mm_and_si128(e, space_like), zero);
         const __m128i next_not_space = _mm_or_si128(
             _mm_cmpeq_epi16(_mm_and_si128(next, space_like), zero), _mm_srai_epi16(next, 15));
-        uint32_t starts = uint32_t(_mm_movemask_epi8(_mm_andnot_si128(not_space, next_not_space)));
-
-        const __m128i t = Load8(text + k);
-        __m128i cand =
-            _mm_or_si128(_mm_cmpeq_epi16(t, f.form0),
-                         _mm_or_si128(_mm_cmpeq_epi16(t, f.form1), _mm_cmpeq_epi16(t, f.form2)));
+        const uint32_t starts =
+            uint32_t(_mm_movemask_epi8(_mm_andnot_si128(not_space, next_not_space)));
+        __m128i cand = AnyOf3(Load8(text + k), f.first);
         if (f.by_class)
-            cand =
-                _mm_or_si128(cand, _mm_cmpeq_epi16(_mm_and_si128(e, f.class_mask), f.class_value));
-        uint32_t candidates = uint32_t(_mm_movemask_epi8(cand));
-        while (candidates != 0) {
-            const int bit = std::countr_zero(candidates);
-            const uint32_t through = (2u << (bit | 1)) - 1; // both bits of lanes up to it
-            counter.WordStarts(std::popcount(starts & through) / 2);
-            starts &= ~through;
-            candidates &= ~through;
-            const int64_t at = k + bit / 2;
-            if (TryCandidate(at, hit_length, exact_length)) {
-                k = at;
-                return true;
-            }
+            cand = _mm_or_si128(cand, _mm_cmpeq_epi16(_mm_and_si128(e, class_mask), class_value));
+        if (f.by_second) {
+            const __m128i next_markup = _mm_xor_si128(
+                _mm_cmpeq_epi16(_mm_and_si128(next, markup), zero), _mm_cmpeq_epi16(zero, zero));
+            cand = _mm_and_si128(cand,
+                                 _mm_or_si128(AnyOf3(Load8(text + k + 1), f.second), next_markup));
         }
-        counter.WordStarts(std::popcount(starts) / 2);
+        int64_t at = 0;
+        if (TryLanes(counter, k, starts, uint32_t(_mm_movemask_epi8(cand)), at, hit_length,
+                     exact_length)) {
+            k = at;
+            return true;
+        }
         k += 8;
     }
     return false;
+}
+
+#endif
+
+#if defined(__x86_64__) || defined(__i386__)
+#define QM_SCAN_AVX2 1
+
+__attribute__((target("avx2"))) inline __m256i Load16(const char16_t* p) {
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+}
+__attribute__((target("avx2"))) inline __m256i Load16(const uint16_t* p) {
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+}
+__attribute__((target("avx2"))) inline __m256i Load16(const uint8_t* p) {
+    return _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
+}
+
+__attribute__((target("avx2"))) inline __m256i AnyOf3x16(__m256i t,
+                                                         const std::array<char16_t, 3>& forms) {
+    return _mm256_or_si256(
+        _mm256_cmpeq_epi16(t, _mm256_set1_epi16(short(forms[0]))),
+        _mm256_or_si256(_mm256_cmpeq_epi16(t, _mm256_set1_epi16(short(forms[1]))),
+                        _mm256_cmpeq_epi16(t, _mm256_set1_epi16(short(forms[2])))));
+}
+
+// A block of sixteen characters that needs a closer look: one holding a
+// candidate or a marker.
+struct TBlock {
+    uint32_t starts = 0;     // word starts, two bits per character
+    uint32_t candidates = 0; // candidates, two bits per character
+    bool marker = false;
+};
+
+// Passes over blocks of sixteen characters that hold neither a candidate nor
+// a marker, adding up their word starts, up to the last sixteen characters.
+// True when it stopped at a block to look at (k is its start). Calls nothing,
+// so the wide registers stay in use for the whole pass.
+template <class Ch>
+__attribute__((target("avx2,popcnt"))) bool
+NextBlockAvx2(const Ch* text, const uint16_t* cls, int64_t last, const TCandidateFilter& f,
+              int64_t& k, int32_t& words, TBlock& block) {
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i ones = _mm256_cmpeq_epi16(zero, zero);
+    const __m256i space_like = _mm256_set1_epi16(short(cw_space_like));
+    const __m256i markup = _mm256_set1_epi16(short(cw_markup));
+    const __m256i class_mask = _mm256_set1_epi16(short(f.class_mask));
+    const __m256i class_value = _mm256_set1_epi16(short(f.class_value));
+    int32_t counted = 0;
+    bool stopped = false;
+    int64_t at = k;
+    for (; at + 16 <= last; at += 16) {
+        const __m256i e = Load16(cls + at);
+        const __m256i next = Load16(cls + at + 1);
+        __m256i cand = AnyOf3x16(Load16(text + at), f.first);
+        if (f.by_class)
+            cand = _mm256_or_si256(
+                cand, _mm256_cmpeq_epi16(_mm256_and_si256(e, class_mask), class_value));
+        if (f.by_second) {
+            const __m256i next_markup =
+                _mm256_xor_si256(_mm256_cmpeq_epi16(_mm256_and_si256(next, markup), zero), ones);
+            cand = _mm256_and_si256(
+                cand, _mm256_or_si256(AnyOf3x16(Load16(text + at + 1), f.second), next_markup));
+        }
+        const __m256i not_space = _mm256_cmpeq_epi16(_mm256_and_si256(e, space_like), zero);
+        const __m256i next_not_space =
+            _mm256_or_si256(_mm256_cmpeq_epi16(_mm256_and_si256(next, space_like), zero),
+                            _mm256_srai_epi16(next, 15));
+        const uint32_t starts =
+            uint32_t(_mm256_movemask_epi8(_mm256_andnot_si256(not_space, next_not_space)));
+        const uint32_t candidates = uint32_t(_mm256_movemask_epi8(cand));
+        const bool marker = _mm256_movemask_epi8(_mm256_srai_epi16(e, 15)) != 0;
+        if (candidates != 0 || marker) {
+            block = {starts, candidates, marker};
+            stopped = true;
+            break;
+        }
+        counted += int32_t(_mm_popcnt_u32(starts));
+    }
+    k = at;
+    words = counted / 2;
+    return stopped;
+}
+
+// Sixteen candidates at a time: the blocks without a candidate or marker are
+// passed over in one go, the others booked and tried lane by lane.
+template <class Ch>
+bool TScanner<Ch>::ScanFilteredAvx2(TUnitCounter& counter, const TCandidateFilter& f, int64_t& k,
+                                    int64_t& hit_length, int64_t& exact_length) const {
+    for (;;) {
+        int32_t words = 0;
+        TBlock block;
+        const bool stopped = NextBlockAvx2(text, cls, last, f, k, words, block);
+        counter.WordStarts(words);
+        if (!stopped)
+            return false;
+        if (block.marker) {
+            if (ScanScalar(counter, k, k + 15, hit_length, exact_length))
+                return true;
+            continue;
+        }
+        int64_t at = 0;
+        if (TryLanes(counter, k, block.starts, block.candidates, at, hit_length, exact_length)) {
+            k = at;
+            return true;
+        }
+        k += 16;
+    }
+}
+
+bool HasAvx2() {
+    static const bool avx2 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt");
+    return avx2;
 }
 
 #endif
@@ -516,10 +675,18 @@ template <class Ch>
 const Ch* TScanner<Ch>::Run(TUnitCounter& counter, int64_t& hit_length,
                             int64_t& exact_length) const {
     int64_t k = 0;
-#if defined(__SSE2__)
-    if (ScanFiltered(counter, k, hit_length, exact_length))
-        return text + k;
+    TCandidateFilter filter;
+    if (ScannerVectorWidth > 0 && MakeFilter(filter)) {
+#if defined(QM_SCAN_AVX2)
+        if (ScannerVectorWidth >= 256 && HasAvx2() &&
+            ScanFilteredAvx2(counter, filter, k, hit_length, exact_length))
+            return text + k;
 #endif
+#if defined(__SSE2__)
+        if (ScanFilteredSse2(counter, filter, k, hit_length, exact_length))
+            return text + k;
+#endif
+    }
     if (ScanScalar(counter, k, last, hit_length, exact_length))
         return text + k;
     return nullptr;

@@ -88,6 +88,12 @@ extern QM7_EXPORT THandleTextSectionProc HandleSectionEndProc;
 // The procedure that does nothing.
 QM7_EXPORT void DoNothingAtTextSectionEnd(int32_t aNumber, int32_t aEnds_at);
 
+// The widest vectors (in bits) the scanner may use to pass over characters
+// that cannot start a hit: 256 (the default; used where the processor has
+// them), 128, or 0 to try every character one at a time. Results never
+// depend on it; tests and measurements compare the widths.
+extern QM7_EXPORT int32_t ScannerVectorWidth;
+
 // Finds the next hit of a search word from the scan position on.
 //
 // scan_position: the first character to try, in a buffer of 8-bit or UTF-16

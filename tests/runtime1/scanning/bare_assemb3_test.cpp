@@ -103,7 +103,7 @@ const TScanCase kScanCases[] = {
     {"a first ? taking nothing starts the hit at its candidate", u" cat", u"? cat", {"0: cat"}},
     {"a first ? taking a character", u"x cat", u"? cat", {"0:x cat"}},
     {"a star left at the end takes the rest of the run",
-     u"abcde ab-x ab",
+     u"abcde ab-x ab ",
      u"ab**",
      {"0:abcde", "6:ab-x"}},
 
@@ -168,17 +168,44 @@ const TScanCase kScanCases[] = {
      EndBound(9)},
 };
 
+// Sets the scanner's vector width for one scope.
+class TVectorWidth {
+public:
+    explicit TVectorWidth(int32_t bits) { ScannerVectorWidth = bits; }
+    ~TVectorWidth() { ScannerVectorWidth = 256; }
+};
+constexpr int32_t kVectorWidths[] = {256, 128, 0};
+
+// Each text is also run padded with forty hyphens on either side, so that
+// the cases meet the vector blocks as well as the one-by-one tail.
 TEST(NewFindWantedInBuffer, CasesInBothBufferForms) {
+    const std::u16string pad(40, u'-');
     for (const TScanCase& c : kScanCases) {
-        for (const TForm form : kBothForms) {
-            SCOPED_TRACE(std::string(c.what) + " [" + scan_test::FormName(form) + "]");
-            TScanText text(c.text);
-            if (c.middles)
-                text.HandleMiddles(c.middles->allowables, c.middles->at_right, c.middles->at_left);
-            if (c.number_middles)
-                text.HandleNumberMiddles(*c.number_middles);
-            const auto run = ScanAll(text, ParsedWord(std::u16string(c.entry)), form, c.options);
-            EXPECT_EQ(Describe(text, run.hits), c.hits);
+        for (const bool padded : {false, true}) {
+            const std::u16string description =
+                padded ? pad + std::u16string(c.text) + pad : std::u16string(c.text);
+            const int64_t shift = padded ? int64_t(pad.size()) : 0;
+            for (const int32_t width : kVectorWidths) {
+                TVectorWidth vectors(width);
+                for (const TForm form : kBothForms) {
+                    SCOPED_TRACE(std::string(c.what) + " [" + scan_test::FormName(form) + ", " +
+                                 std::to_string(width) + (padded ? " bits, padded]" : " bits]"));
+                    TScanText text(description);
+                    if (c.middles)
+                        text.HandleMiddles(c.middles->allowables, c.middles->at_right,
+                                           c.middles->at_left);
+                    if (c.number_middles)
+                        text.HandleNumberMiddles(*c.number_middles);
+                    TScanOptions options = c.options;
+                    if (padded && options.end_bound >= 0)
+                        options.end_bound += shift;
+                    auto run = ScanAll(text, ParsedWord(std::u16string(c.entry)), form, options);
+                    for (auto& hit : run.hits)
+                        hit.start -= shift;
+                    // Describe reads the hits in the unpadded text.
+                    EXPECT_EQ(Describe(TScanText(c.text), run.hits), c.hits);
+                }
+            }
         }
     }
 }
