@@ -330,7 +330,9 @@ bool ConvertATextFileAnsiToUTF16(const std::filesystem::path& FileName, uint32_t
     if (TextFileInUnicode(FileName))
         return true;
     const std::string bytes = ReadWholeFile(FileName);
-    if (bytes.find('\0') != std::string::npos)
+    // An empty file has nothing to convert; a zero byte means the file is
+    // not 8-bit text, and converting up to it would lose the rest.
+    if (bytes.empty() || bytes.find('\0') != std::string::npos)
         return true;
     const std::u16string text = StartsWith(bytes, kUtf8Signature)
                                     ? platform::Utf8ToUtf16(bytes.substr(3))

@@ -115,9 +115,9 @@ QM7_EXPORT std::u16string GetTextFromFile(const std::filesystem::path& FileName)
 
 // Converts an existing file that is not UTF-16 to UTF-16 little-endian with a
 // byte-order mark, lines joined and ended by CR LF. The bytes are decoded by
-// their UTF-8 signature, or else through the code page of the locale. A file
-// holding a zero byte is not text and is left untouched, as is a file already
-// in UTF-16. The new file replaces the old in one step. Returns whether the
+// their UTF-8 signature, or else through the code page of the locale. An empty
+// file, a file holding a zero byte (not text) and a file already in UTF-16
+// are left untouched. The new file replaces the old in one step. Returns whether the
 // file exists; write failures throw platform::EStreamError.
 QM7_EXPORT bool ConvertATextFileAnsiToUTF16(const std::filesystem::path& FileName, uint32_t Locale);
 

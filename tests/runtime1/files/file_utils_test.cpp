@@ -347,6 +347,10 @@ TEST_F(FileUtilsTest, ConvertsEightBitFilesToUTF16) {
     EXPECT_TRUE(ConvertATextFileAnsiToUTF16(zeros, 0x0409));
     EXPECT_EQ(Read(zeros), binary);
 
+    const fs::path empty = Write("empty.txt", "");
+    EXPECT_TRUE(ConvertATextFileAnsiToUTF16(empty, 0x0409));
+    EXPECT_EQ(fs::file_size(empty), 0u);
+
     EXPECT_FALSE(ConvertATextFileAnsiToUTF16(dir_ / "missing.txt", 0x0409));
 }
 
