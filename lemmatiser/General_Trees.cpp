@@ -50,8 +50,6 @@ struct TKeyPlace {
 // missing key. Key views point into the items' own texts.
 class TOrdinalKeyIndex {
 public:
-    // Where a key belongs: the node holding an equal key, or else the last
-    // node a descent from the root compares against (null in an empty tree).
     using TOrdered = TOrderedKeys;
     using TPlace = TKeyPlace;
 
