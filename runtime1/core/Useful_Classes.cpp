@@ -1272,6 +1272,11 @@ bool TSmallintList::SaveToStream(TStream& Stream) {
 
 TMySearchFlags FlagsFromSW(std::u16string& sw) {
     TMySearchFlags flags{myLeftBounded, myRightBounded};
+    // Spaces and tabs around an alternative (split at " / ") do not hide its
+    // markers.
+    const size_t first = sw.find_first_not_of(u" \t");
+    sw.erase(0, first == std::u16string::npos ? sw.size() : first);
+    sw.erase(sw.find_last_not_of(u" \t") + 1);
     if (sw.empty())
         return flags;
     switch (sw.front()) {

@@ -213,7 +213,7 @@ TEST(SplitSWList, SlashesSplitUnlessQuotedOrAtTheEnds) {
 
 // Alternatives keep the spaces around the slashes; the markers are read
 // through them.
-TEST(SplitSWList, DISABLED_MarkersOfSpacedAlternatives) {
+TEST(SplitSWList, MarkersOfSpacedAlternatives) {
     std::u16string entry = u"book* / *ness / ==Ann== / ~the";
     const auto list = SplitSWList(entry, true);
     ASSERT_EQ(list->Count(), 4);
@@ -292,7 +292,7 @@ TEST(UserInputWildcardParsing, TagWildcardConverted) {
     }
 }
 
-TEST(FlagsFromSW, DISABLED_PrefixAndSuffixMarkers) {
+TEST(FlagsFromSW, PrefixAndSuffixMarkers) {
     struct TCase {
         std::u16string_view in, out;
         TMySearchFlags flags;
