@@ -165,7 +165,8 @@ UnitEnds(std::u16string_view text, const std::vector<uint16_t>& cls, bool paragr
             i = j;
             continue;
         }
-        if (IsPotentialSentenceTerminator(text[i]) && words_in_sentence) {
+        if ((c & platform::C1_PUNCT) && words_in_sentence &&
+            IsPotentialSentenceTerminator(text[i])) {
             size_t j = i + 1;
             while (j < n && (cls[j] & platform::C1_PUNCT) && !SpaceLike(cls[j]))
                 ++j;
