@@ -98,7 +98,7 @@ TScanTotals ScanWholeText(const TCorpus& c, const qm7::TSearch_word_format_rec& 
     return totals;
 }
 
-void BM_Scan(benchmark::State& state, const char* entry) {
+void BM_Scan(benchmark::State& state, const char* entry, int32_t vector_width = 256) {
     const TCorpus& c = Corpus();
     if (c.text.empty()) {
         state.SkipWithError("no corpus: set QM_SCAN_CORPUS or install the fortunes package");
@@ -111,8 +111,10 @@ void BM_Scan(benchmark::State& state, const char* entry) {
     qm7::TSearch_word_format_rec word;
     qm7::Parsed_SearchWord(tags, alternative, word);
     TScanTotals totals;
+    qm7::ScannerVectorWidth = vector_width;
     for (auto _ : state)
         benchmark::DoNotOptimize(totals = ScanWholeText(c, word));
+    qm7::ScannerVectorWidth = 256;
     state.counters["hits"] = double(totals.hits);
     state.counters["words"] = double(totals.words);
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(c.text.size() * 2));
@@ -125,5 +127,9 @@ BENCHMARK_CAPTURE(BM_Scan, wom_n, "wom?n")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Scan, in_any_of, "in * of")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Scan, book_unbounded, "book*")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Scan, case_sensitive, "==God==")->Unit(benchmark::kMillisecond);
+// The same rare word with narrower vectors, and trying every character.
+BENCHMARK_CAPTURE(BM_Scan, rare_128_bits, "saxophone", 128)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Scan, rare_one_by_one, "saxophone", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Scan, the_one_by_one, "the", 0)->Unit(benchmark::kMillisecond);
 
 } // namespace
