@@ -57,6 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!marked && platform::IsSingleByteCodePage(platform::SystemCodePage()) &&
         platform::IsValidUtf8(bytes) && repaired != platform::Utf8ToUtf16(bytes))
         Fail("valid UTF-8 not read as UTF-8");
+    if (!marked && platform::IsSingleByteCodePage(platform::SystemCodePage()) &&
+        !platform::IsValidUtf8(bytes) && repaired != platform::SystemAnsiToUnicode(bytes))
+        Fail("8-bit text not read through the code page");
     if ((found == platform::teUtf16LE || found == platform::teUtf16BE) && repaired != loaded)
         Fail("UTF-16 text repaired");
 

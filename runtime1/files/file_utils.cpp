@@ -1,9 +1,15 @@
 #include "runtime1/files/file_utils.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <system_error>
+#include <utility>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/codepage.h"
 #include "platform/settings.h"
@@ -95,6 +101,72 @@ bool DecodedByMark(std::string_view bytes, std::u16string& text, TTextEncoding& 
     return true;
 }
 
+// Decodes bytes that are strictly valid UTF-8 (no overlong forms, no
+// surrogates, nothing above U+10FFFF); false at the first byte that breaks
+// the rules. Runs of ASCII are widened sixteen bytes at a time.
+bool DecodeStrictUtf8(std::string_view bytes, std::u16string& out) {
+    out.resize(bytes.size());
+    const auto* p = reinterpret_cast<const uint8_t*>(bytes.data());
+    const uint8_t* const end = p + bytes.size();
+    char16_t* d = out.data();
+    const auto trail = [](uint8_t b) { return (b & 0xC0) == 0x80; };
+    while (p < end) {
+#if defined(__SSE2__)
+        // The output never runs ahead of the input, so sixteen units fit
+        // wherever sixteen bytes are left.
+        const __m128i zero = _mm_setzero_si128();
+        while (end - p >= 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d), _mm_unpacklo_epi8(v, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 8), _mm_unpackhi_epi8(v, zero));
+            const int high = _mm_movemask_epi8(v);
+            if (high != 0) {
+                const int ascii = __builtin_ctz(unsigned(high));
+                p += ascii;
+                d += ascii;
+                break;
+            }
+            p += 16;
+            d += 16;
+        }
+        if (p >= end)
+            break;
+#endif
+        const uint8_t b = *p;
+        const ptrdiff_t left = end - p;
+        if (b < 0x80) {
+            *d++ = b;
+            ++p;
+        } else if (b < 0xC2) {
+            return false;
+        } else if (b < 0xE0) {
+            if (left < 2 || !trail(p[1]))
+                return false;
+            *d++ = char16_t(((b & 0x1F) << 6) | (p[1] & 0x3F));
+            p += 2;
+        } else if (b < 0xF0) {
+            const uint8_t lo = b == 0xE0 ? 0xA0 : 0x80, hi = b == 0xED ? 0x9F : 0xBF;
+            if (left < 3 || p[1] < lo || p[1] > hi || !trail(p[2]))
+                return false;
+            *d++ = char16_t(((b & 0x0F) << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F));
+            p += 3;
+        } else if (b < 0xF5) {
+            const uint8_t lo = b == 0xF0 ? 0x90 : 0x80, hi = b == 0xF4 ? 0x8F : 0xBF;
+            if (left < 4 || p[1] < lo || p[1] > hi || !trail(p[2]) || !trail(p[3]))
+                return false;
+            const uint32_t cp = ((b & 0x07u) << 18) | ((p[1] & 0x3Fu) << 12) |
+                                ((p[2] & 0x3Fu) << 6) | (p[3] & 0x3Fu);
+            *d++ = char16_t(0xD800 + ((cp - 0x10000) >> 10));
+            *d++ = char16_t(0xDC00 + ((cp - 0x10000) & 0x3FF));
+            p += 4;
+        } else {
+            return false;
+        }
+    }
+    out.resize(size_t(d - out.data()));
+    return true;
+}
+
 bool SystemPageIsSingleByte() {
     return platform::IsSingleByteCodePage(platform::SystemCodePage());
 }
@@ -107,9 +179,9 @@ std::u16string DodgyLoadedText(std::string_view bytes, TTextEncoding& found) {
     std::u16string text;
     if (DecodedByMark(bytes, text, found))
         return text;
-    if (SystemPageIsSingleByte() && platform::IsValidUtf8(bytes)) {
+    if (SystemPageIsSingleByte() && DecodeStrictUtf8(bytes, text)) {
         found = platform::teUtf8;
-        return platform::Utf8ToUtf16(bytes);
+        return text;
     }
     found = platform::teAnsi;
     return platform::SystemAnsiToUnicode(bytes);
@@ -118,22 +190,22 @@ std::u16string DodgyLoadedText(std::string_view bytes, TTextEncoding& found) {
 // The text read back as UTF-8 from its bytes in the system code page, when
 // the code page holds every character and those bytes are strictly valid
 // UTF-8 with at least one multi-byte sequence; otherwise the text itself.
-std::u16string RereadAsUtf8(std::u16string_view text) {
+std::u16string RereadAsUtf8(std::u16string text) {
     if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; }))
-        return std::u16string(text);
+        return text;
     bool all_mapped = true;
     const std::string bytes = platform::UnicodeToAnsi(text, platform::SystemCodePage(), all_mapped);
     const bool multi_byte =
         std::any_of(bytes.begin(), bytes.end(), [](char b) { return uint8_t(b) >= 0x80; });
     if (!all_mapped || !multi_byte || !platform::IsValidUtf8(bytes))
-        return std::u16string(text);
+        return text;
     return platform::Utf8ToUtf16(bytes);
 }
 
-std::u16string Repaired(std::u16string_view text, bool signed_utf8, TTextEncoding encoding) {
+std::u16string Repaired(std::u16string text, bool signed_utf8, TTextEncoding encoding) {
     if (signed_utf8 || (encoding == platform::teAnsi && SystemPageIsSingleByte()))
-        return RereadAsUtf8(text);
-    return std::u16string(text);
+        return RereadAsUtf8(std::move(text));
+    return text;
 }
 
 std::string ReadWholeStream(platform::TStream& stream) {
@@ -283,8 +355,9 @@ std::u16string LoadedText(std::string_view bytes, platform::TTextEncoding* found
 
 std::u16string RepairedText(std::string_view bytes) {
     TTextEncoding encoding = platform::teAnsi;
-    const std::u16string text = DodgyLoadedText(bytes, encoding);
-    return Repaired(text, bytes.size() > 2 && StartsWith(bytes, kUtf8Signature), encoding);
+    std::u16string text = DodgyLoadedText(bytes, encoding);
+    return Repaired(std::move(text), bytes.size() > 2 && StartsWith(bytes, kUtf8Signature),
+                    encoding);
 }
 
 void TPossiblyDodgyTextStringlist::LoadFromFile(const std::filesystem::path& file_name) {
@@ -303,7 +376,7 @@ void TPossiblyDodgyTextStringlist::SetTextStr(std::u16string_view text) {
         Clear();
         return;
     }
-    platform::TStringList::SetTextStr(Repaired(text, SignedUTF8, Encoding()));
+    platform::TStringList::SetTextStr(Repaired(std::u16string(text), SignedUTF8, Encoding()));
 }
 
 std::u16string TextFileContents(const std::filesystem::path& FileName) {

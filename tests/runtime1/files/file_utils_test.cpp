@@ -265,6 +265,32 @@ TEST_F(FileUtilsTest, RepairLeavesGoodTextAlone) {
     }
 }
 
+TEST_F(FileUtilsTest, OnlyStrictlyValidUTF8IsReadAsUTF8) {
+    const std::string run(37, 'a'); // longer than the sixteen-byte steps
+    const std::u16string wide_run(37, u'a');
+    struct TCase {
+        const char* what;
+        std::string bytes;
+        std::u16string text;
+    };
+    const std::vector<TCase> cases = {
+        {"four-byte form", "x\xF0\x9F\x98\x80y", u"x\xD83D\xDE00y"},
+        {"highest three-byte form", "\xEF\xBF\xBD", u"\uFFFD"},
+        {"after a long ASCII run", run + "\xC3\xA9" + run, wide_run + u"\u00E9" + wide_run},
+        {"at a sixteen-byte edge", std::string(15, 'b') + "\xC3\xA9",
+         std::u16string(15, u'b') + u"\u00E9"},
+        // Not UTF-8: read through the system code page.
+        {"overlong three-byte form", "\xE0\x9F\x80", u"\u00E0\u0178\u20AC"},
+        {"surrogate", "\xED\xA0\x80", u"\u00ED\u00A0\u20AC"},
+        {"above U+10FFFF", "\xF4\x90\x80\x80", u"\u00F4\u0090\u20AC\u20AC"},
+        {"cut short", run + "\xC3", wide_run + u"\u00C3"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(RepairedText(c.bytes), c.text);
+    }
+}
+
 TEST_F(FileUtilsTest, SignedFlagFollowsEachFile) {
     TPossiblyDodgyTextStringlist list;
     EXPECT_FALSE(list.SignedUTF8);
