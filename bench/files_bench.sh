@@ -73,7 +73,7 @@ best_ms() {
 # Google Benchmark's CSV: name,iterations,real_time,...
 bench_ms() {
     local program=$1 name=$2
-    "$bin/$program" --benchmark_filter="^$name\$" --benchmark_repetitions=3 \
+    "$bin/$program" --benchmark_filter="^$name/" --benchmark_repetitions=3 \
         --benchmark_report_aggregates_only=true --benchmark_format=csv 2> /dev/null |
         awk -F, -v want="\"${name}/real_time_median\"" '$1 == want { printf "%.1f", $3 }'
 }
