@@ -4,6 +4,11 @@
 #include <charconv>
 #include <cstring>
 #include <limits>
+#include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "platform/chartype.h"
 #include "platform/codepage.h"
@@ -22,6 +27,53 @@ int64_t Global_LowestJumpTo = 0;
 namespace {
 
 constexpr int kLogPreviewChars = 50;
+
+// Allowables looked for in one pass; more are handled one after another.
+constexpr size_t kMaxFoundAllowables = 8;
+
+// The indices of each allowable in text, ascending, in one pass.
+std::vector<std::vector<int64_t>> FoundAllowables(const char16_t* text, int64_t n,
+                                                  std::u16string_view allowables) {
+    std::vector<std::vector<int64_t>> found(allowables.size());
+    const auto note = [&](int64_t i) {
+        for (size_t a = 0; a < allowables.size(); ++a)
+            if (text[i] == allowables[a])
+                found[a].push_back(i);
+    };
+    int64_t i = 0;
+#ifdef __SSE2__
+    __m128i units[kMaxFoundAllowables];
+    for (size_t a = 0; a < allowables.size(); ++a)
+        units[a] = _mm_set1_epi16(int16_t(allowables[a]));
+    for (; i + 8 <= n; i += 8) {
+        const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+        __m128i any = _mm_setzero_si128();
+        for (size_t a = 0; a < allowables.size(); ++a)
+            any = _mm_or_si128(any, _mm_cmpeq_epi16(eight, units[a]));
+        if (_mm_movemask_epi8(any) == 0)
+            continue;
+        for (int64_t k = i; k < i + 8; ++k)
+            note(k);
+    }
+#endif
+    for (; i < n; ++i)
+        note(i);
+    return found;
+}
+
+// The window [from, to) of the class array that the middle character at
+// index at is judged in: out to the first entry on each side that is not
+// markup.
+void WindowOfMiddle(const uint16_t* classes, int64_t n, int64_t at, int64_t& from, int64_t& to) {
+    from = at;
+    while (from > 0 && IsMarkupEntry(classes[from - 1]))
+        --from;
+    from = std::max<int64_t>(from - 1, 0);
+    to = at + 1;
+    while (to < n && IsMarkupEntry(classes[to]))
+        ++to;
+    to = std::min(to + 1, n);
+}
 
 std::u16string BoolText(bool b) {
     return b ? u"True" : u"False";
@@ -206,9 +258,36 @@ void TSearchAndDoEngine::HandleAllowables(std::u16string_view wide_allowables,
     MyYieldProcess();
     if (!fBuffer || !fBufferDetails)
         return;
-    HandleMiddleChars(fBuffer, fBufferDetails, wide_allowables, int64_t(wide_allowables.size()),
-                      fBuffer_Characters, fBufferInUnicode, allow_middles_at_right,
-                      allow_middles_at_left, Codepage);
+    if (!fBufferInUnicode || wide_allowables.size() > kMaxFoundAllowables) {
+        HandleMiddleChars(fBuffer, fBufferDetails, wide_allowables, int64_t(wide_allowables.size()),
+                          fBuffer_Characters, fBufferInUnicode, allow_middles_at_right,
+                          allow_middles_at_left, Codepage);
+        return;
+    }
+    // In a long text the middle characters are few: they are found in one
+    // pass, and each is handled in a window holding the neighbours it is
+    // judged by (across markup), one character after another as before.
+    const auto* text = static_cast<const char16_t*>(fBuffer);
+    const int64_t n = fBuffer_Characters;
+    const std::vector<std::vector<int64_t>> found = FoundAllowables(text, n, wide_allowables);
+    for (size_t a = 0; a < found.size(); ++a) {
+        const std::u16string_view unit = wide_allowables.substr(a, 1);
+        const std::vector<int64_t>& at = found[a];
+        size_t k = 0;
+        while (k < at.size()) {
+            int64_t from = 0, to = 0;
+            WindowOfMiddle(fBufferDetails, n, at[k], from, to);
+            for (++k; k < at.size(); ++k) {
+                int64_t next_from = 0, next_to = 0;
+                WindowOfMiddle(fBufferDetails, n, at[k], next_from, next_to);
+                if (next_from >= to)
+                    break;
+                to = std::max(to, next_to);
+            }
+            HandleMiddleChars(text + from, fBufferDetails + from, unit, 1, to - from, true,
+                              allow_middles_at_right, allow_middles_at_left, Codepage);
+        }
+    }
 }
 
 void TSearchAndDoEngine::SetArrayOfTagsFound(const TTagsFoundArray& anArrayOfTagsFound) {

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -125,8 +127,8 @@ void AddLemmaVariants(TSearchWordItems& items, const std::string& list_file) {
 // markers' entries.
 struct TSearchBuffer {
     std::u16string chars;
-    std::vector<uint16_t> classes; // chars.size() + 2 entries
-    std::vector<int64_t> inserted; // buffer indices of the markers, ascending
+    std::unique_ptr<uint16_t[]> classes; // chars.size() + 2 entries
+    std::vector<int64_t> inserted;       // buffer indices of the markers, ascending
 
     // The text offset of a buffer index.
     int64_t TextOffset(int64_t index) const {
@@ -143,35 +145,78 @@ bool IsLineBreak(std::u16string_view text, size_t i) {
     return text[i] == u'\n' || (text[i] == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n'));
 }
 
+struct TUnitEnd {
+    size_t at; // text index the marker goes before
+    uint16_t code;
+};
+
+// Whether an entry of four classes holds a letter or digit; whether it
+// holds punctuation or a control character.
+constexpr uint64_t kLanes = 0x0001'0001'0001'0001ULL;
+constexpr uint64_t kAlnumLanes = kLanes * cw_alphanumeric;
+constexpr uint64_t kStopLanes = kLanes * (platform::C1_PUNCT | platform::C1_CNTRL);
+
+// The index of the first class from i on that is punctuation or a control
+// character (n when none is); seen gets whether a letter or digit comes
+// before it.
+size_t SkipPlain(const uint16_t* cls, size_t i, size_t n, bool& seen) {
+    uint64_t all = 0;
+    for (; i + 4 <= n; i += 4) {
+        uint64_t four;
+        std::memcpy(&four, cls + i, sizeof four);
+        if (four & kStopLanes)
+            break;
+        all |= four;
+    }
+    for (; i < n && !(cls[i] & kStopLanes); ++i)
+        all |= cls[i];
+    seen = (all & kAlnumLanes) != 0;
+    return i;
+}
+
 // Where units end: sentence ends after a run of terminators (and closing
 // punctuation) that a space or the text end follows; paragraph ends before
 // the white space that holds an empty line (or any line break).
-std::vector<std::pair<size_t, uint16_t>>
-UnitEnds(std::u16string_view text, const std::vector<uint16_t>& cls, bool paragraph_per_line) {
-    std::vector<std::pair<size_t, uint16_t>> ends;
+//
+// Only punctuation and white space holding a line break (a control
+// character) can end a unit, so the scan stops at punctuation and control
+// characters only; a control character stands in a run of white space,
+// looked at from its start.
+[[gnu::noinline]] std::vector<TUnitEnd> UnitEnds(std::u16string_view text, const uint16_t* cls,
+                                                 bool paragraph_per_line) {
+    static_assert((platform::C1_CNTRL & cw_space_like) != 0);
+    std::vector<TUnitEnd> ends;
+    const size_t n = text.size();
+    const size_t breaks_needed = paragraph_per_line ? 1 : 2;
     bool words_in_sentence = false, words_in_paragraph = false;
     size_t i = 0;
-    const size_t n = text.size();
     while (i < n) {
+        bool seen = false;
+        i = SkipPlain(cls, i, n, seen);
+        if (seen)
+            words_in_sentence = words_in_paragraph = true;
+        if (i >= n)
+            break;
         const uint16_t c = cls[i];
         if (SpaceLike(c)) {
+            while (i > 0 && SpaceLike(cls[i - 1]))
+                --i;
             size_t j = i, breaks = 0;
             for (; j < n && SpaceLike(cls[j]); ++j)
                 breaks += IsLineBreak(text, j) ? 1 : 0;
-            if (words_in_paragraph && j < n && breaks >= (paragraph_per_line ? 1u : 2u)) {
-                ends.emplace_back(i, marker_paragraph_end);
+            if (words_in_paragraph && j < n && breaks >= breaks_needed) {
+                ends.push_back({i, marker_paragraph_end});
                 words_in_paragraph = false;
             }
             i = j;
             continue;
         }
-        if ((c & platform::C1_PUNCT) && words_in_sentence &&
-            IsPotentialSentenceTerminator(text[i])) {
+        if (words_in_sentence && IsPotentialSentenceTerminator(text[i])) {
             size_t j = i + 1;
             while (j < n && (cls[j] & platform::C1_PUNCT) && !SpaceLike(cls[j]))
                 ++j;
             if (j == n || SpaceLike(cls[j])) {
-                ends.emplace_back(j, marker_sentence_end);
+                ends.push_back({j, marker_sentence_end});
                 words_in_sentence = false;
                 i = j;
                 continue;
@@ -185,29 +230,47 @@ UnitEnds(std::u16string_view text, const std::vector<uint16_t>& cls, bool paragr
 }
 
 TSearchBuffer MakeSearchBuffer(std::u16string_view text, bool paragraph_per_line) {
-    std::vector<uint16_t> cls(text.size() + 1, 0);
-    platform::StringType1W(text.data(), text.size(), cls.data());
-    const auto ends = UnitEnds(text, cls, paragraph_per_line);
+    const size_t n = text.size();
     TSearchBuffer b;
-    b.chars.reserve(text.size() + ends.size() + 1);
-    b.classes.reserve(text.size() + ends.size() + 3);
+    // The classes are worked out where they stand, with room behind them for
+    // the markers of a text with a sentence every 16 characters; the markers
+    // are then let in by moving the classes up, last piece first.
+    size_t room = n / 16 + 16;
+    b.classes = std::make_unique_for_overwrite<uint16_t[]>(n + 3 + room);
+    uint16_t* cls = b.classes.get();
+    platform::StringType1W(text.data(), n, cls);
+    const std::vector<TUnitEnd> ends = UnitEnds(text, cls, paragraph_per_line);
+    if (ends.size() > room) {
+        room = ends.size();
+        auto more = std::make_unique_for_overwrite<uint16_t[]>(n + 3 + room);
+        std::copy_n(cls, n, more.get());
+        b.classes = std::move(more);
+        cls = b.classes.get();
+    }
+    size_t to = n;
+    for (size_t k = ends.size(); k-- > 0;) {
+        const size_t from = ends[k].at;
+        const size_t shift = k + 2; // the leading space and this marker, and the ones before
+        std::memmove(cls + from + shift, cls + from, (to - from) * sizeof(uint16_t));
+        cls[from + k + 1] = uint16_t(cw_marker | ends[k].code);
+        to = from;
+    }
+    std::memmove(cls + 1, cls, to * sizeof(uint16_t));
+    cls[0] = platform::CharType1(u' ');
+    const size_t size = n + ends.size() + 1;
+    cls[size] = cls[size + 1] = 0;
+
+    b.chars.reserve(size);
+    b.inserted.reserve(ends.size());
     b.chars += u' ';
-    b.classes.push_back(platform::CharType1(u' '));
     size_t from = 0;
-    for (const auto& [at, code] : ends) {
-        b.chars.append(text.substr(from, at - from));
-        b.classes.insert(b.classes.end(), cls.begin() + ptrdiff_t(from),
-                         cls.begin() + ptrdiff_t(at));
+    for (const TUnitEnd& end : ends) {
+        b.chars.append(text.substr(from, end.at - from));
         b.inserted.push_back(int64_t(b.chars.size()));
         b.chars += kMarkerChar;
-        b.classes.push_back(uint16_t(cw_marker | code));
-        from = at;
+        from = end.at;
     }
     b.chars.append(text.substr(from));
-    b.classes.insert(b.classes.end(), cls.begin() + ptrdiff_t(from),
-                     cls.begin() + ptrdiff_t(text.size()));
-    b.classes.push_back(0);
-    b.classes.push_back(0);
     return b;
 }
 
@@ -311,7 +374,7 @@ public:
     // Searches one text with every item; false once the search should end.
     bool Search(const TCorpusText& text) {
         const TSearchBuffer buffer = MakeSearchBuffer(text.text, o_.paragraph_per_line);
-        std::vector<uint16_t> classes = buffer.classes;
+        uint16_t* const classes = buffer.classes.get();
         std::vector<THit> hits;
         TSearchAndDoEngine engine(true, true, kLocale);
         engine.SetArrayOfTagsFound({0, 1, 0, 1, 0, 0, 0, 0});
@@ -331,10 +394,9 @@ public:
                 e->FoundEnough();
             return true;
         };
-        engine.PrepareForConcordancing(FromUtf8(text.name), buffer.chars.c_str(), classes.data(),
-                                       classes.data() + buffer.chars.size(),
-                                       int64_t(text.text.size()) * 2, int64_t(buffer.chars.size()),
-                                       0, false, on_hit, {});
+        engine.PrepareForConcordancing(FromUtf8(text.name), buffer.chars.c_str(), classes,
+                                       classes + buffer.chars.size(), int64_t(text.text.size()) * 2,
+                                       int64_t(buffer.chars.size()), 0, false, on_hit, {});
         engine.HandleAllowables(kWordMiddles, false, false);
         for (int i = 0; i < items_.Count() && total_ < o_.limit && !stopped_; ++i) {
             engine.ClearChunkTextStats();
