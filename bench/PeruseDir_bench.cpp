@@ -27,9 +27,7 @@ namespace fs = std::filesystem;
 using namespace qm7;
 
 fs::path Scratch() {
-    static const fs::path p =
-        fs::temp_directory_path() / ("qm7_peruse_bench_" + std::to_string(::getpid()));
-    return p;
+    return fs::temp_directory_path() / ("qm7_peruse_bench_" + std::to_string(::getpid()));
 }
 
 struct TCleanUp {

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <utility>
 
 namespace qm7::platform {
 
@@ -49,7 +50,17 @@ TOpenFolder::~TOpenFolder() {
 }
 
 bool TOpenFolder::Names(std::vector<std::string>& names) {
+    std::vector<TEntry> entries;
+    const bool ok = Entries(entries);
     names.clear();
+    names.reserve(entries.size());
+    for (TEntry& e : entries)
+        names.push_back(std::move(e.name));
+    return ok;
+}
+
+bool TOpenFolder::Entries(std::vector<TEntry>& entries) {
+    entries.clear();
     if (fd_ < 0)
         return false;
     // fdopendir takes the descriptor over, so it gets a copy of its own.
@@ -79,7 +90,8 @@ bool TOpenFolder::Names(std::vector<std::string>& names) {
         const char* n = entry->d_name;
         if (n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0')))
             continue;
-        names.emplace_back(n);
+        const unsigned char type = entry->d_type;
+        entries.push_back({n, type == DT_DIR || type == DT_LNK || type == DT_UNKNOWN});
     }
     ::closedir(dir);
     return ok;

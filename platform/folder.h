@@ -50,6 +50,14 @@ public:
     // Every name in the folder but "." and "..", in the system's order.
     // False, with Error() set, when reading failed part way.
     bool Names(std::vector<std::string>& names);
+    // The same with what the folder's listing tells of each name: whether it
+    // may be a folder (a folder, a symbolic link, or a name whose kind the
+    // file system does not say), so that plain files need not be examined.
+    struct TEntry {
+        std::string name;
+        bool maybe_folder = true;
+    };
+    bool Entries(std::vector<TEntry>& entries);
     // What the name inside the folder is, following a symbolic link; false
     // when it cannot be examined (a dangling link, a name gone meanwhile).
     bool Examine(const std::string& name, TPathInfo& info) const;

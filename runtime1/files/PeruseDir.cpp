@@ -69,8 +69,15 @@ void Log(std::u16string_view format, std::initializer_list<platform::TFormatArg>
 // Case-insensitive order of texts, by their code units folded one by one.
 int CompareTextIgnoringCase(std::u16string_view a, std::u16string_view b) {
     const size_t n = std::min(a.size(), b.size());
+    const auto lower = [](char16_t c) -> char32_t {
+        if (c < 0x80)
+            return c >= u'A' && c <= u'Z' ? char32_t(c + 0x20) : char32_t(c);
+        return platform::LowerChar(c);
+    };
     for (size_t i = 0; i < n; ++i) {
-        const char32_t x = platform::LowerChar(a[i]), y = platform::LowerChar(b[i]);
+        if (a[i] == b[i])
+            continue;
+        const char32_t x = lower(a[i]), y = lower(b[i]);
         if (x != y)
             return x < y ? -1 : 1;
     }
@@ -323,12 +330,11 @@ void TFolderful::fSetAFullName(int i, std::u16string_view NewName) {
 
 // ---- TPeruseDir ----
 
-// One name of a folder: as the system gives it, in UTF-16, and folded for
-// the case-insensitive order.
+// One name of a folder: as the system gives it, and in UTF-16.
 struct TPeruseDir::TFolderName {
     std::string raw;
     std::u16string name;
-    std::u16string folded;
+    bool maybe_folder = true;
 };
 
 namespace {
@@ -336,23 +342,27 @@ namespace {
 // The names of a folder that can be named in UTF-16, ordered without regard
 // to case (names differing only in case by their bytes); false when the
 // folder cannot be read.
-template <class TName> bool SortedNames(platform::TOpenFolder& folder, std::vector<TName>& out) {
-    std::vector<std::string> raw;
-    if (!folder.Names(raw))
+template <class TName>
+bool SortedNames(platform::TOpenFolder& folder, std::vector<TName>& out,
+                 bool folders_only = false) {
+    std::vector<platform::TOpenFolder::TEntry> entries;
+    if (!folder.Entries(entries))
         return false;
     out.clear();
-    out.reserve(raw.size());
-    for (std::string& r : raw) {
-        if (!platform::IsValidUtf8(r)) {
-            Log(u"ignoring %s (not UTF-8)", {Utf8ToUtf16(r)});
+    out.reserve(entries.size());
+    for (platform::TOpenFolder::TEntry& e : entries) {
+        if (folders_only && !e.maybe_folder)
+            continue;
+        if (!platform::IsValidUtf8(e.name)) {
+            Log(u"ignoring %s (not UTF-8)", {Utf8ToUtf16(e.name)});
             continue;
         }
-        std::u16string name = Utf8ToUtf16(r);
-        std::u16string folded = platform::LowerCase(name);
-        out.push_back({std::move(r), std::move(name), std::move(folded)});
+        std::u16string name = Utf8ToUtf16(e.name);
+        out.push_back({std::move(e.name), std::move(name), e.maybe_folder});
     }
     std::sort(out.begin(), out.end(), [](const TName& a, const TName& b) {
-        return a.folded != b.folded ? a.folded < b.folded : a.raw < b.raw;
+        const int c = CompareTextIgnoringCase(a.name, b.name);
+        return c != 0 ? c < 0 : a.raw < b.raw;
     });
     return true;
 }
@@ -568,7 +578,7 @@ void TPeruseDir::fCountAnySubDirectories(const std::u16string& folder, int k,
     MyYieldProcess();
     platform::TOpenFolder open(Utf16ToUtf8(folder));
     std::vector<TFolderName> names;
-    if (!SortedNames(open, names))
+    if (!SortedNames(open, names, true))
         return;
     const std::u16string& mask = fDirmasks[size_t(k)];
     for (const TFolderName& n : names) {
