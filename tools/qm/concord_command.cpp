@@ -1,5 +1,6 @@
 // qm concord: a concordance of a search entry over corpus texts, one line
 // per hit with the hit's word, sentence and paragraph numbers.
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -121,14 +122,61 @@ void AddLemmaVariants(TSearchWordItems& items, const std::string& list_file) {
 
 // ---- the search buffer ----
 
+// A large array of plain values, not set to anything. Arrays of megabytes
+// are mapped in huge pages where the system allows it, which saves most of
+// the page faults of a first pass over them.
+template <class T> class TBigArray {
+public:
+    TBigArray() = default;
+    explicit TBigArray(size_t n) {
+        const size_t bytes = std::max<size_t>(n, 1) * sizeof(T);
+        if (bytes >= kHugePage) {
+            mapped_bytes_ = bytes + kHugePage;
+            void* p = ::mmap(nullptr, mapped_bytes_, PROT_READ | PROT_WRITE,
+                             MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            if (p != MAP_FAILED) {
+                mapped_ = p;
+                const auto at = (reinterpret_cast<uintptr_t>(p) + kHugePage - 1) & ~(kHugePage - 1);
+                data_ = reinterpret_cast<T*>(at);
+                ::madvise(data_, bytes, MADV_HUGEPAGE);
+                return;
+            }
+        }
+        owned_ = std::make_unique_for_overwrite<T[]>(std::max<size_t>(n, 1));
+        data_ = owned_.get();
+    }
+    ~TBigArray() {
+        if (mapped_)
+            ::munmap(mapped_, mapped_bytes_);
+    }
+    TBigArray(TBigArray&& other) noexcept { *this = std::move(other); }
+    TBigArray& operator=(TBigArray&& other) noexcept {
+        std::swap(owned_, other.owned_);
+        std::swap(mapped_, other.mapped_);
+        std::swap(mapped_bytes_, other.mapped_bytes_);
+        std::swap(data_, other.data_);
+        return *this;
+    }
+
+    T* get() const { return data_; }
+
+private:
+    static constexpr uintptr_t kHugePage = uintptr_t(2) << 20;
+    std::unique_ptr<T[]> owned_;
+    void* mapped_ = nullptr;
+    size_t mapped_bytes_ = 0;
+    T* data_ = nullptr;
+};
+
 // A text as the engine searches it: a leading space (so that the first word
 // is counted like any other), then the text with a marker character inserted
 // where each sentence and paragraph ends, and the class array with the
 // markers' entries.
 struct TSearchBuffer {
-    std::u16string chars;
-    std::unique_ptr<uint16_t[]> classes; // chars.size() + 2 entries
-    std::vector<int64_t> inserted;       // buffer indices of the markers, ascending
+    TBigArray<char16_t> chars; // size characters and a 0
+    size_t size = 0;
+    TBigArray<uint16_t> classes;   // size + 2 entries
+    std::vector<int64_t> inserted; // buffer indices of the markers, ascending
 
     // The text offset of a buffer index.
     int64_t TextOffset(int64_t index) const {
@@ -236,13 +284,13 @@ TSearchBuffer MakeSearchBuffer(std::u16string_view text, bool paragraph_per_line
     // the markers of a text with a sentence every 16 characters; the markers
     // are then let in by moving the classes up, last piece first.
     size_t room = n / 16 + 16;
-    b.classes = std::make_unique_for_overwrite<uint16_t[]>(n + 3 + room);
+    b.classes = TBigArray<uint16_t>(n + 3 + room);
     uint16_t* cls = b.classes.get();
     platform::StringType1W(text.data(), n, cls);
     const std::vector<TUnitEnd> ends = UnitEnds(text, cls, paragraph_per_line);
     if (ends.size() > room) {
         room = ends.size();
-        auto more = std::make_unique_for_overwrite<uint16_t[]>(n + 3 + room);
+        TBigArray<uint16_t> more(n + 3 + room);
         std::copy_n(cls, n, more.get());
         b.classes = std::move(more);
         cls = b.classes.get();
@@ -260,17 +308,20 @@ TSearchBuffer MakeSearchBuffer(std::u16string_view text, bool paragraph_per_line
     const size_t size = n + ends.size() + 1;
     cls[size] = cls[size + 1] = 0;
 
-    b.chars.reserve(size);
+    b.size = size;
+    b.chars = TBigArray<char16_t>(size + 1);
     b.inserted.reserve(ends.size());
-    b.chars += u' ';
+    char16_t* out = b.chars.get();
+    *out++ = u' ';
     size_t from = 0;
     for (const TUnitEnd& end : ends) {
-        b.chars.append(text.substr(from, end.at - from));
-        b.inserted.push_back(int64_t(b.chars.size()));
-        b.chars += kMarkerChar;
+        out = std::copy(text.data() + from, text.data() + end.at, out);
+        b.inserted.push_back(int64_t(out - b.chars.get()));
+        *out++ = kMarkerChar;
         from = end.at;
     }
-    b.chars.append(text.substr(from));
+    out = std::copy(text.data() + from, text.data() + n, out);
+    *out = 0;
     return b;
 }
 
@@ -394,9 +445,9 @@ public:
                 e->FoundEnough();
             return true;
         };
-        engine.PrepareForConcordancing(FromUtf8(text.name), buffer.chars.c_str(), classes,
-                                       classes + buffer.chars.size(), int64_t(text.text.size()) * 2,
-                                       int64_t(buffer.chars.size()), 0, false, on_hit, {});
+        engine.PrepareForConcordancing(FromUtf8(text.name), buffer.chars.get(), classes,
+                                       classes + buffer.size, int64_t(text.text.size()) * 2,
+                                       int64_t(buffer.size), 0, false, on_hit, {});
         engine.HandleAllowables(kWordMiddles, false, false);
         for (int i = 0; i < items_.Count() && total_ < o_.limit && !stopped_; ++i) {
             engine.ClearChunkTextStats();
