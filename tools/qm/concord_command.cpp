@@ -3,6 +3,10 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -204,11 +208,52 @@ constexpr uint64_t kLanes = 0x0001'0001'0001'0001ULL;
 constexpr uint64_t kAlnumLanes = kLanes * cw_alphanumeric;
 constexpr uint64_t kStopLanes = kLanes * (platform::C1_PUNCT | platform::C1_CNTRL);
 
-// The index of the first class from i on that is punctuation or a control
-// character (n when none is); seen gets whether a letter or digit comes
-// before it.
-size_t SkipPlain(const uint16_t* cls, size_t i, size_t n, bool& seen) {
+// The index of the first character from i on that may end a unit (n when
+// none does): a control character, or punctuation that may be a sentence
+// terminator (some that cannot be are taken too). seen gets whether a
+// letter or digit comes before it.
+size_t SkipPlain(const char16_t* text, const uint16_t* cls, size_t i, size_t n, bool& seen) {
     uint64_t all = 0;
+#ifdef __SSE2__
+    // Eight characters at a time, with bit masks of the lanes (two bits a
+    // lane): the lanes that hold such a character, and those that hold a
+    // letter or digit.
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i controls = _mm_set1_epi16(int16_t(platform::C1_CNTRL));
+    const __m128i puncts = _mm_set1_epi16(int16_t(platform::C1_PUNCT));
+    const __m128i alnums = _mm_set1_epi16(int16_t(cw_alphanumeric));
+    const __m128i non_ascii = _mm_set1_epi16(int16_t(0xFF80));
+    const __m128i full_stop = _mm_set1_epi16(u'.');
+    const __m128i exclamation = _mm_set1_epi16(u'!');
+    const __m128i question = _mm_set1_epi16(u'?');
+    const auto lanes_set = [&](__m128i v, __m128i bits) {
+        return ~unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(v, bits), zero))) &
+               0xFFFFu;
+    };
+    unsigned alnum_lanes = 0;
+    for (; i + 8 <= n; i += 8) {
+        const __m128i classes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cls + i));
+        const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+        const __m128i terminators = _mm_or_si128(
+            _mm_or_si128(_mm_cmpeq_epi16(chars, full_stop), _mm_cmpeq_epi16(chars, exclamation)),
+            _mm_cmpeq_epi16(chars, question));
+        const unsigned maybe_terminator =
+            unsigned(_mm_movemask_epi8(terminators)) | lanes_set(chars, non_ascii);
+        const unsigned stop =
+            lanes_set(classes, controls) | (lanes_set(classes, puncts) & maybe_terminator);
+        const unsigned alnum = lanes_set(classes, alnums);
+        if (stop) {
+            const unsigned first = unsigned(__builtin_ctz(stop));
+            alnum_lanes |= alnum & ((1u << first) - 1);
+            seen = alnum_lanes != 0;
+            return i + first / 2;
+        }
+        alnum_lanes |= alnum;
+    }
+    if (alnum_lanes)
+        all = cw_alphanumeric;
+#endif
+    // Stops at every punctuation character: enough, and more than needed.
     for (; i + 4 <= n; i += 4) {
         uint64_t four;
         std::memcpy(&four, cls + i, sizeof four);
@@ -226,10 +271,10 @@ size_t SkipPlain(const uint16_t* cls, size_t i, size_t n, bool& seen) {
 // punctuation) that a space or the text end follows; paragraph ends before
 // the white space that holds an empty line (or any line break).
 //
-// Only punctuation and white space holding a line break (a control
-// character) can end a unit, so the scan stops at punctuation and control
-// characters only; a control character stands in a run of white space,
-// looked at from its start.
+// Only sentence terminators and white space holding a line break (a
+// control character) can end a unit, so the scan stops at those only; a
+// control character stands in a run of white space, looked at from its
+// start. Other characters count only for whether words came before.
 [[gnu::noinline]] std::vector<TUnitEnd> UnitEnds(std::u16string_view text, const uint16_t* cls,
                                                  bool paragraph_per_line) {
     static_assert((platform::C1_CNTRL & cw_space_like) != 0);
@@ -240,7 +285,7 @@ size_t SkipPlain(const uint16_t* cls, size_t i, size_t n, bool& seen) {
     size_t i = 0;
     while (i < n) {
         bool seen = false;
-        i = SkipPlain(cls, i, n, seen);
+        i = SkipPlain(text.data(), cls, i, n, seen);
         if (seen)
             words_in_sentence = words_in_paragraph = true;
         if (i >= n)
