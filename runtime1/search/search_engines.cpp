@@ -35,11 +35,6 @@ constexpr size_t kMaxFoundAllowables = 8;
 std::vector<std::vector<int64_t>> FoundAllowables(const char16_t* text, int64_t n,
                                                   std::u16string_view allowables) {
     std::vector<std::vector<int64_t>> found(allowables.size());
-    const auto note = [&](int64_t i) {
-        for (size_t a = 0; a < allowables.size(); ++a)
-            if (text[i] == allowables[a])
-                found[a].push_back(i);
-    };
     int64_t i = 0;
 #ifdef __SSE2__
     __m128i units[kMaxFoundAllowables];
@@ -52,12 +47,21 @@ std::vector<std::vector<int64_t>> FoundAllowables(const char16_t* text, int64_t 
             any = _mm_or_si128(any, _mm_cmpeq_epi16(eight, units[a]));
         if (_mm_movemask_epi8(any) == 0)
             continue;
-        for (int64_t k = i; k < i + 8; ++k)
-            note(k);
+        // Two bits a lane, one lane a character.
+        for (size_t a = 0; a < allowables.size(); ++a) {
+            unsigned lanes = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(eight, units[a])));
+            while (lanes != 0) {
+                const int bit = __builtin_ctz(lanes);
+                found[a].push_back(i + bit / 2);
+                lanes &= ~(3u << bit);
+            }
+        }
     }
 #endif
     for (; i < n; ++i)
-        note(i);
+        for (size_t a = 0; a < allowables.size(); ++a)
+            if (text[i] == allowables[a])
+                found[a].push_back(i);
     return found;
 }
 

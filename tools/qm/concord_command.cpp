@@ -280,6 +280,7 @@ size_t SkipPlain(const char16_t* text, const uint16_t* cls, size_t i, size_t n, 
     static_assert((platform::C1_CNTRL & cw_space_like) != 0);
     std::vector<TUnitEnd> ends;
     const size_t n = text.size();
+    ends.reserve(n / 64);
     const size_t breaks_needed = paragraph_per_line ? 1 : 2;
     bool words_in_sentence = false, words_in_paragraph = false;
     size_t i = 0;
