@@ -270,7 +270,8 @@ void TSearchAndDoEngine::HandleAllowables(std::u16string_view wide_allowables,
     }
     // In a long text the middle characters are few: they are found in one
     // pass, and each is handled in a window holding the neighbours it is
-    // judged by (across markup), one character after another as before.
+    // judged by (across markup), in text order for each allowable in turn,
+    // so that each sees those before it already handled.
     const auto* text = static_cast<const char16_t*>(fBuffer);
     const int64_t n = fBuffer_Characters;
     const std::vector<std::vector<int64_t>> found = FoundAllowables(text, n, wide_allowables);

@@ -344,7 +344,7 @@ TSearchBuffer MakeSearchBuffer(std::u16string_view text, bool paragraph_per_line
     size_t to = n;
     for (size_t k = ends.size(); k-- > 0;) {
         const size_t from = ends[k].at;
-        const size_t shift = k + 2; // the leading space and this marker, and the ones before
+        const size_t shift = k + 2; // the leading space and markers 0 to k
         std::memmove(cls + from + shift, cls + from, (to - from) * sizeof(uint16_t));
         cls[from + k + 1] = uint16_t(cw_marker | ends[k].code);
         to = from;
