@@ -173,6 +173,39 @@ TEST_F(FilesCommand, SameTextInEveryEncoding) {
     }
 }
 
+TEST_F(FilesCommand, SampleCorpusReadsInEveryEncoding) {
+    const fs::path samples = QM_SAMPLES_DIR;
+    struct TCase {
+        const char* file;
+        const char* code_page;
+        std::string first_line, word;
+    };
+    const TCase cases[] = {
+        {"lighthouse_utf8.txt", "1252", "The Lighthouse Keeper's Year", "gallery"},
+        {"bees_utf8_signed.txt", "1252", "Notes on Keeping Bees", "busy"},
+        {"market_fr_utf16le.txt", "1252", "Le march\u00E9 du samedi", "ti\u00E8de"},
+        {"bahnhof_de_utf16be.txt", "1252", "Der kleine Bahnhof", "Bahnhof"},
+        {"huerta_es_1252.txt", "1252", "La huerta de mi abuela", "peque\u00F1a"},
+        {"zima_ru_1251.txt", "1251",
+         "\u0417\u0438\u043C\u043D\u0435\u0435 \u0443\u0442\u0440\u043E",
+         "\u0441\u043D\u0435\u0433"},
+        {"limani_el_utf8.txt", "1252", "\u03A4\u03BF \u03BB\u03B9\u03BC\u03AC\u03BD\u03B9",
+         "\u03B8\u03AC\u03BB\u03B1\u03C3\u03C3\u03B1"},
+        {"letters.zip", "1252", "Dear Margaret,", "seeds"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.file);
+        const TQmRun run =
+            RunQm({"files", "--text", "--code-page", c.code_page, (samples / c.file).string()});
+        EXPECT_EQ(run.status, 0) << run.err;
+        const size_t first = run.out.find('\n') + 1;
+        EXPECT_EQ(run.out.substr(first, run.out.find('\r', first) - first), c.first_line);
+        EXPECT_NE(run.out.find(c.word), std::string::npos);
+        EXPECT_EQ(run.out.find("\xEF\xBF\xBD"), std::string::npos) << "a character was lost";
+        EXPECT_EQ(run.out.find("\xEF\xBB\xBF"), std::string::npos) << "a byte-order mark was kept";
+    }
+}
+
 TEST_F(FilesCommand, DocumentsAreReportedNotRead) {
     Write("a.txt", "plain");
     Write("report.doc", std::string("\xD0\xCF\x11\xE0\0\0\0\0", 8));
