@@ -196,7 +196,7 @@ TEST_F(FilesCommand, SampleCorpusReadsInEveryEncoding) {
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.file);
         const TQmRun run =
-            RunQm({"files", "--text", "--code-page", c.code_page, (samples / c.file).string()});
+            RunQm({"files", "--text", "--codepage", c.code_page, (samples / c.file).string()});
         EXPECT_EQ(run.status, 0) << run.err;
         const size_t first = run.out.find('\n') + 1;
         EXPECT_EQ(run.out.substr(first, run.out.find('\r', first) - first), c.first_line);
@@ -223,7 +223,7 @@ TEST_F(FilesCommand, DocumentsAreReportedNotRead) {
 }
 
 TEST_F(FilesCommand, UsageErrors) {
-    EXPECT_EQ(RunQm({"files", "--code-page", "1234"}).status, 2);
+    EXPECT_EQ(RunQm({"files", "--codepage", "1234"}).status, 2);
     EXPECT_EQ(RunQm({"files", "--code-page", "lots"}).status, 2);
     EXPECT_EQ(RunQm({"files", "--mask", " "}).status, 2);
     EXPECT_EQ(RunQm({"files", "--unknown"}).status, 2);

@@ -53,8 +53,7 @@ const char* const kHelp =
     "  --limit N          stop after N hits\n"
     "  --lemmas FILE      also find the variants of search words that are\n"
     "                     headwords in this lemma list\n"
-    "  --paragraph P      blank (default: an empty line ends a paragraph) or line\n"
-    "  --codepage N       the same as --code-page\n";
+    "  --paragraph P      blank (default: an empty line ends a paragraph) or line\n";
 
 enum class TFormat { text, tsv, json };
 
@@ -92,10 +91,7 @@ TOptions ParseOptions(TArgs& args) {
             throw TUsageError("The option --paragraph takes blank or line, not \"" + *p + "\".");
         o.paragraph_per_line = *p == "line";
     }
-    const auto code_page = args.IntOption("codepage", 0, 65535);
     o.corpus = TakeCorpusOptions(args);
-    if (code_page)
-        o.corpus.code_page = uint32_t(*code_page);
     std::vector<std::string> rest = args.Positionals();
     if (rest.empty())
         throw TUsageError("qm concord needs a search word; see qm help concord.");

@@ -21,7 +21,7 @@ const char* const kCorpusOptionsHelp =
     "  --exclude MASKS    leave out files and folders whose names match\n"
     "  --no-subfolders    read only the folders given, not their sub-folders\n"
     "  --no-zip           leave zip archives out instead of reading their texts\n"
-    "  --code-page N      code page of 8-bit texts (default 1252)\n";
+    "  --codepage N       code page of 8-bit texts (default 1252)\n";
 
 namespace {
 
@@ -65,7 +65,11 @@ TCorpusOptions TakeCorpusOptions(TArgs& args) {
         options.exclude = *exclude;
     options.subfolders = !args.Flag("no-subfolders");
     options.zips = !args.Flag("no-zip");
-    if (auto page = args.IntOption("code-page", 0, 65535)) {
+    // --code-page is an older spelling of --codepage.
+    auto page = args.IntOption("codepage", 0, 65535);
+    if (auto older = args.IntOption("code-page", 0, 65535))
+        page = older;
+    if (page) {
         if (!platform::IsSupportedCodePage(uint32_t(*page)))
             throw TUsageError("The code page " + std::to_string(*page) +
                               " is not supported; try 1250 to 1258, 874, 932, 936, 949 or 950.");
