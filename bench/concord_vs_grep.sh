@@ -17,31 +17,7 @@ qm=$build/bin/qm
 [ -x "$qm" ] || { echo "no $qm: build the qm target first" >&2; exit 1; }
 runs=${RUNS:-3}
 
-need_packages=
-command -v rg >/dev/null 2>&1 || need_packages="$need_packages ripgrep"
-[ -n "${QM_CONCORD_CORPUS:-}" ] || [ -d /usr/share/games/fortunes ] || need_packages="$need_packages fortunes"
-if [ -n "$need_packages" ]; then
-    if [ "$(id -u)" = 0 ]; then
-        DEBIAN_FRONTEND=noninteractive apt-get install -y $need_packages >/dev/null
-    else
-        echo "please install:$need_packages" >&2
-        exit 1
-    fi
-fi
-
-corpus=${QM_CONCORD_CORPUS:-$build/concord_corpus_en.txt}
-if [ ! -s "$corpus" ]; then
-    one=$build/concord_corpus_one.txt
-    : >"$one"
-    for f in /usr/share/games/fortunes/*; do
-        case $f in *.dat | *.u8) continue ;; esac
-        [ -f "$f" ] && [ ! -L "$f" ] && cat "$f" >>"$one"
-    done
-    : >"$corpus"
-    while [ "$(wc -c <"$corpus")" -lt 104857600 ]; do cat "$one" >>"$corpus"; done
-    truncate -s 104857600 "$corpus"
-    rm -f "$one"
-fi
+corpus=$("$root/bench/english_corpus.sh" "$build" "${QM_CONCORD_CORPUS:-}")
 
 python3 - "$qm" "$corpus" "$runs" <<'PY'
 import os, subprocess, sys, time

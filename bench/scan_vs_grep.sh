@@ -17,31 +17,7 @@ build=${1:-$root/build/release}
 bench=$build/bin/bare_assemb3_bench
 [ -x "$bench" ] || { echo "no $bench: build the bare_assemb3_bench target first" >&2; exit 1; }
 
-need_packages=
-command -v rg >/dev/null 2>&1 || need_packages="$need_packages ripgrep"
-[ -n "${QM_SCAN_CORPUS:-}" ] || [ -d /usr/share/games/fortunes ] || need_packages="$need_packages fortunes"
-if [ -n "$need_packages" ]; then
-    if [ "$(id -u)" = 0 ]; then
-        DEBIAN_FRONTEND=noninteractive apt-get install -y $need_packages >/dev/null
-    else
-        echo "please install:$need_packages" >&2
-        exit 1
-    fi
-fi
-
-corpus=${QM_SCAN_CORPUS:-$build/scan_corpus_en.txt}
-if [ ! -s "$corpus" ]; then
-    one=$build/scan_corpus_one.txt
-    : >"$one"
-    for f in /usr/share/games/fortunes/*; do
-        case $f in *.dat | *.u8) continue ;; esac
-        [ -f "$f" ] && [ ! -L "$f" ] && cat "$f" >>"$one"
-    done
-    : >"$corpus"
-    while [ "$(wc -c <"$corpus")" -lt 104857600 ]; do cat "$one" >>"$corpus"; done
-    truncate -s 104857600 "$corpus"
-    rm -f "$one"
-fi
+corpus=$("$root/bench/english_corpus.sh" "$build" "${QM_SCAN_CORPUS:-}")
 export QM_SCAN_CORPUS=$corpus
 
 json=$build/scan_bench.json

@@ -1,4 +1,4 @@
-// File masks such as *.txt: a specification of several masks (separated by
+// File masks such as *.txt: a text of several masks (separated by
 // semicolons or on separate lines) made into a list, and the matching of a
 // file name against the masks, the way the shell matches wildcards: "*" any
 // run of characters, "?" exactly one character, letters compared without
@@ -14,7 +14,7 @@
 
 namespace qm7 {
 
-// Empties masks and fills it from the specification: the text is trimmed,
+// Empties masks and fills it from the mask text: the text is trimmed,
 // line breaks become ";", and each part before a ";" becomes a mask (empty
 // parts too); a non-empty remainder is the last mask. Masks are not trimmed.
 QM7_EXPORT void BuildAMask(std::vector<std::u16string>& masks, std::u16string_view text);
