@@ -1,10 +1,9 @@
 // qm lemma, run as a program.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
+#include "tools/qm_runner.h"
 
-#include <cstdio>
-#include <cstdlib>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -19,13 +18,6 @@ struct TRun {
     int status = -1;
     std::string output; // standard output, then standard error
 };
-
-std::string Quoted(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
 
 class LemmaCommand : public ::testing::Test {
 protected:
@@ -43,22 +35,12 @@ protected:
         return path;
     }
 
+    // qm lemma with the arguments; its standard output, then its errors.
     TRun Qm(const std::vector<std::string>& args, const std::string& input = "") {
-        std::string command = Quoted(QM_EXE) + " lemma";
-        for (const std::string& arg : args)
-            command += " " + Quoted(arg);
-        command += " < " + Quoted(Write("stdin.txt", input).string()) + " 2>&1";
-        TRun run;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (pipe == nullptr)
-            return run;
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            run.output.append(buffer, n);
-        const int status = ::pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return run;
+        std::vector<std::string> all{"lemma"};
+        all.insert(all.end(), args.begin(), args.end());
+        const auto run = qm7::testing::RunQm(all, input);
+        return {run.status, run.out + run.err};
     }
 
     std::filesystem::path folder_;
