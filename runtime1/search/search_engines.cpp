@@ -665,28 +665,24 @@ TIndexArray TBaseSearchItems::AddedSearchWords(std::u16string_view text) {
     return fAddedSearchWordsIndices(text);
 }
 
-TIndexArray TBaseSearchItems::AddedSearchWords(std::u16string_view text, int16_t Language) {
+template <class Set> TIndexArray TBaseSearchItems::AddedAndSet(std::u16string_view text, Set set) {
     TIndexArray r = fAddedSearchWordsIndices(text);
     for (int32_t i : r)
         if (ValidIndex(i))
-            Checked(i)->data.Langnum = Language;
+            set(Checked(i)->data);
     return r;
+}
+
+TIndexArray TBaseSearchItems::AddedSearchWords(std::u16string_view text, int16_t Language) {
+    return AddedAndSet(text, [&](TSearch_word_format_rec& d) { d.Langnum = Language; });
 }
 
 TIndexArray TBaseSearchItems::AddedSearchWords(std::u16string_view text, bool auto_lemma) {
-    TIndexArray r = fAddedSearchWordsIndices(text);
-    for (int32_t i : r)
-        if (ValidIndex(i))
-            Checked(i)->data.auto_lemma_added = auto_lemma;
-    return r;
+    return AddedAndSet(text, [&](TSearch_word_format_rec& d) { d.auto_lemma_added = auto_lemma; });
 }
 
 TIndexArray TBaseSearchItems::AddedSearchWords(std::u16string_view text, int32_t max_to_get) {
-    TIndexArray r = fAddedSearchWordsIndices(text);
-    for (int32_t i : r)
-        if (ValidIndex(i))
-            Checked(i)->data.n_to_find = max_to_get;
-    return r;
+    return AddedAndSet(text, [&](TSearch_word_format_rec& d) { d.n_to_find = max_to_get; });
 }
 
 int TBaseSearchItems::AddOneSW(const TSearch_word_format_rec& r) {

@@ -347,6 +347,8 @@ public:
 protected:
     bool ValidIndex(int i) const { return i >= 0 && i < Count(); }
     TSWHolder* Checked(int i) const; // throws EListError outside
+    // The items added for text, each then given set(its record).
+    template <class Set> TIndexArray AddedAndSet(std::u16string_view text, Set set);
     TIndexArray BaseAdded(std::u16string_view text);
 
     std::unique_ptr<TSimpleSearchlist> fPlainSWS;
